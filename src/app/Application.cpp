@@ -1,0 +1,32 @@
+#include "app/Application.h"
+
+#include "platform/Platform.h"
+
+#include <QFont>
+
+#include <exception>
+
+namespace lumora {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Lumora"));
+    setApplicationDisplayName(QStringLiteral("Lumora"));
+    QFont songti(QStringLiteral("宋体"));
+    songti.setPixelSize(12);
+    setFont(songti);
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        platform().showError(QString::fromStdString(error.what()));
+    } catch (...) {
+        platform().showError(QStringLiteral("发生未知错误"));
+    }
+    return false;
+}
+
+} // namespace lumora

@@ -1,0 +1,242 @@
+#include "app/Unt_Main.h"
+
+#include "almanac/lumora.h"
+#include "app/Artwork.h"
+#include "app/PictureBox.h"
+#include "app/ShellTargets.h"
+#include "data/DateLists.h"
+#include "data/PickedDateTip.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTabWidget>
+
+namespace lumora {
+namespace {
+
+QPushButton* headerButton(QWidget* parent, const QString& caption, const char* name, const char* colour)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setStyleSheet(QStringLiteral("QPushButton { color: %1; font-weight: bold; padding: 2px 8px; }")
+                              .arg(QLatin1String(colour)));
+    return button;
+}
+
+} // namespace
+
+TFrmmain::TFrmmain(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Frmmain"));
+    setWindowTitle(QStringLiteral("Lumora"));
+    setWindowIcon(ApplicationIcon());
+    QFont songti(QStringLiteral("宋体"));
+    songti.setPixelSize(12);
+    setFont(songti);
+
+    createMenuBar();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createHeader());
+    layout->addWidget(createBody(), 1);
+    setCentralWidget(central);
+
+    createStatusBar();
+    setFixedSize(800, 600);
+}
+
+void TFrmmain::createMenuBar()
+{
+    QMenu* system = menuBar()->addMenu(QStringLiteral("系统(&S)"));
+    system->setObjectName(QStringLiteral("SystemMenu"));
+    QAction* exit = system->addAction(QStringLiteral("退出系统"));
+    exit->setObjectName(QStringLiteral("dxBarButton5"));
+    connect(exit, &QAction::triggered, this, &TFrmmain::dxBarButton5Click);
+}
+
+QWidget* TFrmmain::createHeader()
+{
+    auto* banner = new PictureBox(BannerPicture(), this);
+    RzPanel1 = banner;
+    Image1 = banner;
+    RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
+    RzPanel1->setFixedHeight(84);
+
+    auto* rows = new QVBoxLayout;
+    rows->setSpacing(4);
+    auto* pickRow = new QHBoxLayout;
+    pickRow->setSpacing(3);
+    const DateLists lists = addDateLists(RzPanel1, pickRow);
+    SYear = lists.year;
+    SMonth = lists.month;
+    Sday = lists.day;
+    RzButton57 = headerButton(RzPanel1, QStringLiteral("查询"), "RzButton57", "#0000FF");
+    pickRow->addWidget(RzButton57);
+    rows->addLayout(pickRow);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setSpacing(3);
+    buttonRow->addStretch();
+    RzButton56 = headerButton(RzPanel1, QStringLiteral("本日吉日"), "RzButton56", "#FF0000");
+    ServiceButton = headerButton(RzPanel1, QStringLiteral("客户服务"), "ServiceButton", "#FF0000");
+    HomePageButton = headerButton(RzPanel1, QStringLiteral("软件主页"), "HomePageButton", "#FF0000");
+    ChatButton = headerButton(RzPanel1, QStringLiteral("QQ对话"), "ChatButton", "#FF0000");
+    for (QPushButton* button : {RzButton56, ServiceButton, HomePageButton, ChatButton})
+        buttonRow->addWidget(button);
+    rows->addLayout(buttonRow);
+
+    auto* band = new QHBoxLayout(RzPanel1);
+    band->setContentsMargins(8, 6, 10, 6);
+    band->addStretch();
+    band->addLayout(rows);
+
+    connect(RzButton57, &QPushButton::clicked, this, &TFrmmain::RzButton57Click);
+    connect(RzButton56, &QPushButton::clicked, this, &TFrmmain::RzButton56Click);
+    connect(HomePageButton, &QPushButton::clicked, this, [] { platform().openUrl(HomePage()); });
+    connect(ChatButton, &QPushButton::clicked, this,
+            [] { platform().openUrl(QUrl(QString::fromLatin1(shell::kSupportChat))); });
+    return RzPanel1;
+}
+
+QWidget* TFrmmain::createBody()
+{
+    auto* body = new QWidget(this);
+    auto* layout = new QHBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    // Left: the two pages of command buttons, scrollable when they outgrow the column.
+    RzPageControl1 = new QTabWidget;
+    RzPageControl1->setObjectName(QStringLiteral("RzPageControl1"));
+    RzPageControl1->setTabShape(QTabWidget::Rounded);
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    TabSheet1->setAttribute(Qt::WA_StyledBackground);
+    TabSheet1->setStyleSheet(QStringLiteral(
+        "#TabSheet1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #F4F9FF, stop:1 #CFE3F7); }"));
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    RzPageControl1->addTab(TabSheet1, QStringLiteral("吉日分类"));
+    RzPageControl1->addTab(TabSheet2, QStringLiteral("其他查询"));
+    RzPageControl1->setCurrentWidget(TabSheet1);
+
+    LeftColumn = new QScrollArea(body);
+    LeftColumn->setObjectName(QStringLiteral("LeftColumn"));
+    LeftColumn->setFixedWidth(186);
+    LeftColumn->setWidgetResizable(true);
+    LeftColumn->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LeftColumn->setWidget(RzPageControl1);
+    layout->addWidget(LeftColumn);
+
+    // Right: the picture area; nothing here reacts to the user.
+    auto* gradient = new QWidget(body);
+    gradient->setObjectName(QStringLiteral("RzPanel2"));
+    gradient->setAttribute(Qt::WA_StyledBackground);
+    gradient->setStyleSheet(QStringLiteral(
+        "#RzPanel2 { background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #EAF4FF, stop:1 #B9D7F2); }"));
+    auto* gradientLayout = new QVBoxLayout(gradient);
+    gradientLayout->setContentsMargins(0, 0, 0, 0);
+    Image15 = new PictureBox(BackgroundPicture(), gradient);
+    Image15->setObjectName(QStringLiteral("Image15"));
+    gradientLayout->addWidget(Image15);
+    auto* inner = new QVBoxLayout(Image15);
+    inner->setContentsMargins(0, 0, 0, 0);
+    Image3 = new PictureBox(DecorationPicture(), Image15);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    inner->addWidget(Image3);
+    layout->addWidget(gradient, 1);
+    return body;
+}
+
+void TFrmmain::createStatusBar()
+{
+    RzStatusBar1 = statusBar();
+    RzStatusBar1->setObjectName(QStringLiteral("RzStatusBar1"));
+    RzStatusBar1->setSizeGripEnabled(false);
+    RzStatusPane1 = new QLabel(QStringLiteral("欢迎使用 Lumora 黄历！诚邀您提出宝贵意见　服务电话：400-000-0000　"
+                                              "邮箱：support@lumora.example"),
+                               RzStatusBar1);
+    RzStatusPane1->setObjectName(QStringLiteral("RzStatusPane1"));
+    RzStatusPane1->setStyleSheet(QStringLiteral("color: #000080;"));
+    RzStatusBar1->addWidget(RzStatusPane1, 1);
+}
+
+QUrl TFrmmain::HomePage()
+{
+    return QUrl(QString::fromLatin1(shell::kHomePage));
+}
+
+void TFrmmain::FormShow()
+{
+    fillEmptyDateLists({SYear, SMonth, Sday}, platform().today());
+}
+
+void TFrmmain::RzButton57Click()
+{
+    const std::optional<PickedDate> picked =
+        CheckPickedDateWithTip(SYear->currentText(), SMonth->currentText(), Sday->currentText());
+    if (picked)
+        ShowDailyAlmanac(picked->year, picked->month, picked->day);
+}
+
+void TFrmmain::RzButton56Click()
+{
+    ShowDailyAlmanac();
+}
+
+void TFrmmain::dxBarButton5Click()
+{
+    if (FormCloseQuery())
+        EndApplication();
+}
+
+bool TFrmmain::FormCloseQuery()
+{
+    if (!platform().askYesNo(this, QStringLiteral("询问"), QStringLiteral("您是否确定要退出系统？")))
+        return false;
+    platform().openUrl(HomePage());
+    exitConfirmed_ = true;
+    return true;
+}
+
+void TFrmmain::EndApplication()
+{
+    if (ending_)
+        return;
+    ending_ = true;
+    // Every window goes, almanac windows included; the main window's close is not asked again.
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+void TFrmmain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFrmmain::closeEvent(QCloseEvent* event)
+{
+    if (!exitConfirmed_ && !FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    EndApplication();
+}
+
+} // namespace lumora

@@ -1,0 +1,147 @@
+#include "data/Query.h"
+
+#include "data/Error.h"
+
+#include <QAtomicInteger>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace lumora {
+namespace {
+
+QString nextConnectionName()
+{
+    static QAtomicInteger<quint64> counter;
+    return QStringLiteral("lumora-query-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+} // namespace
+
+Query::Query() = default;
+
+Query::~Query()
+{
+    close();
+}
+
+void Query::setConnectionString(const QString& connectionString)
+{
+    connectionString_ = connectionString;
+}
+
+void Query::setSql(const QString& sql)
+{
+    sql_ = sql;
+}
+
+QString Query::dataSourceOf(const QString& connectionString)
+{
+    static const QRegularExpression dataSource(QStringLiteral("(?:^|;)\\s*Data Source\\s*=([^;]*)"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = dataSource.match(connectionString);
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+}
+
+QString Query::toSqlite(const QString& accessSql)
+{
+    static const QRegularExpression top(QStringLiteral("\\btop\\s+(\\d+)\\s+"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression dateLiteral(QStringLiteral("#(\\d+)-(\\d+)-(\\d+)#"));
+
+    QString sql = accessSql;
+    QString limit;
+    if (const QRegularExpressionMatch match = top.match(sql); match.hasMatch()) {
+        limit = QStringLiteral(" LIMIT ") + match.captured(1);
+        sql.remove(match.capturedStart(), match.capturedLength());
+    }
+
+    // Dates are stored as ISO text, so #2015-6-9# and #2015-06-09# name the same day.
+    QString translated;
+    qsizetype copied = 0;
+    for (auto it = dateLiteral.globalMatch(sql); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        translated += QStringView(sql).mid(copied, match.capturedStart() - copied);
+        translated += QStringLiteral("'%1-%2-%3'")
+                          .arg(match.captured(1).toInt(), 4, 10, QLatin1Char('0'))
+                          .arg(match.captured(2).toInt(), 2, 10, QLatin1Char('0'))
+                          .arg(match.captured(3).toInt(), 2, 10, QLatin1Char('0'));
+        copied = match.capturedEnd();
+    }
+    translated += QStringView(sql).mid(copied);
+    return translated + limit;
+}
+
+void Query::open()
+{
+    close();
+
+    const QString path = dataSourceOf(connectionString_);
+    const QFileInfo file(path);
+    // SQLite would create an empty database for a missing file; a missing data file is an error.
+    if (path.isEmpty() || !file.isFile())
+        throw Error(QStringLiteral("找不到数据文件：%1").arg(path.isEmpty() ? connectionString_ : path));
+    if (!file.isReadable())
+        throw Error(QStringLiteral("无法读取数据文件：%1").arg(path));
+
+    connectionName_ = nextConnectionName();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    db.setDatabaseName(file.absoluteFilePath());
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (!db.open()) {
+        const QString reason = db.lastError().text();
+        close();
+        throw Error(QStringLiteral("无法打开数据文件：%1（%2）").arg(path, reason));
+    }
+
+    query_.emplace(db);
+    query_->setForwardOnly(true);
+    if (!query_->exec(toSqlite(sql_))) {
+        const QString reason = query_->lastError().text();
+        close();
+        throw Error(QStringLiteral("数据查询失败：%1").arg(reason));
+    }
+    hasRow_ = query_->next();
+}
+
+bool Query::hasRow() const
+{
+    return hasRow_;
+}
+
+QString Query::text(const QString& column) const
+{
+    if (!hasRow_)
+        throw Error(QStringLiteral("数据查询没有返回记录"));
+    const int position = query_->record().indexOf(column);
+    if (position < 0)
+        throw Error(QStringLiteral("数据表中没有字段：%1").arg(column));
+    return query_->value(position).toString().trimmed();
+}
+
+QString Query::text(int position) const
+{
+    if (!hasRow_)
+        throw Error(QStringLiteral("数据查询没有返回记录"));
+    if (position < 0 || position >= query_->record().count())
+        throw Error(QStringLiteral("数据表中没有第 %1 个字段").arg(position + 1));
+    return query_->value(position).toString().trimmed();
+}
+
+void Query::close()
+{
+    hasRow_ = false;
+    query_.reset();
+    if (!connectionName_.isEmpty()) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(connectionName_);
+        connectionName_.clear();
+    }
+}
+
+} // namespace lumora

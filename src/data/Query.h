@@ -1,0 +1,46 @@
+#pragma once
+// Read-only access to the data files: a connection text and an SQL text in the Access
+// dialect the program's queries are written in, the first row of the result, columns
+// read as trimmed text. Only this class knows the files are SQLite.
+
+#include <QSqlQuery>
+#include <QString>
+
+#include <optional>
+
+namespace lumora {
+
+class Query {
+public:
+    Query();
+    ~Query();
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    void setConnectionString(const QString& connectionString);
+    void setSql(const QString& sql);
+
+    // Opens the data file read-only and runs the SQL text. Throws lumora::Error with a
+    // message for the user when the file is missing or unreadable or the SQL fails.
+    void open();
+    // True when the last open() returned a row.
+    bool hasRow() const;
+    // The current row's column, trimmed. Throws lumora::Error for an unknown column.
+    QString text(const QString& column) const;
+    QString text(int position) const;
+    void close();
+
+    // The file named by "Data Source=" in a connection text.
+    static QString dataSourceOf(const QString& connectionString);
+    // "top N" becomes "LIMIT N" and #y-m-d# becomes 'YYYY-MM-DD'.
+    static QString toSqlite(const QString& accessSql);
+
+private:
+    QString connectionString_;
+    QString sql_;
+    QString connectionName_;
+    std::optional<QSqlQuery> query_;
+    bool hasRow_ = false;
+};
+
+} // namespace lumora

@@ -1,0 +1,39 @@
+#pragma once
+// Shared data-side helpers: where the two data files are, and the check every date picker
+// runs before a query.
+//
+//   windows / CLI ──> CheckPickedDate ──> date text ──> Query (Query.h) ──> data files
+
+#include <QString>
+
+#include <variant>
+
+namespace lumora {
+
+// Connection texts of the two data files beside the executable (never the working folder).
+QString DreamConnectionString();
+QString BirthConnectionString();
+
+// A date that passed the check: the trimmed texts as typed, and year-month-day joined
+// with "-" and not padded ("2015-6-9" stays so).
+struct PickedDate {
+    QString year;
+    QString month;
+    QString day;
+    QString dateText;
+};
+
+// The complaint for the first problem found, in the words the user is shown.
+struct PickedDateComplaint {
+    QString message;
+};
+
+using PickedDateCheck = std::variant<PickedDate, PickedDateComplaint>;
+
+// Trims the three texts as typed into date lists and checks, in order: year present,
+// month present, day present, a real Gregorian date with digits only in each part.
+// Years take any number of digits that read as 1 to 9999, as written (no widening of
+// two-digit years: "15" is the year 15).
+PickedDateCheck CheckPickedDate(const QString& year, const QString& month, const QString& day);
+
+} // namespace lumora

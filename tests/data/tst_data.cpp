@@ -1,0 +1,236 @@
+#include "data/Error.h"
+#include "data/Query.h"
+#include "data/uShare.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lumora;
+
+namespace {
+
+QByteArray fileHash(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result();
+}
+
+QString connectionTo(const QString& path)
+{
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=True").arg(path);
+}
+
+// A two-row almanac table whose values carry blanks around them, as imported data may.
+QString writeFixture(const QTemporaryDir& dir)
+{
+    const QString path = dir.filePath(QStringLiteral("fixture.dll"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("CREATE TABLE lumora (gn TEXT, nn TEXT, yi TEXT)"));
+        q.exec(QStringLiteral("INSERT INTO lumora VALUES ('2015-06-09', '  农历乙未年四月廿三 ', ' 解除 ')"));
+        q.exec(QStringLiteral("INSERT INTO lumora VALUES ('2015-06-10', 'second', 'it''s')"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
+    return path;
+}
+
+} // namespace
+
+class TestData : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void checkPickedDate_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("expected"); // the complaint, or the date text
+
+        QTest::newRow("blank year") << "   " << "06" << "09" << "请选择年!";
+        QTest::newRow("empty month and day") << "2015" << "" << "" << "请选择月!";
+        QTest::newRow("empty day") << "2015" << "06" << " " << "请选择日!";
+        QTest::newRow("2015-02-29") << "2015" << "02" << "29" << "请选择有效的日期!";
+        QTest::newRow("2016-02-29") << "2016" << "02" << "29" << "2016-02-29";
+        QTest::newRow("1900-02-29 not leap") << "1900" << "02" << "29" << "请选择有效的日期!";
+        QTest::newRow("2000-02-29 leap") << "2000" << "02" << "29" << "2000-02-29";
+        QTest::newRow("month 13") << "2015" << "13" << "01" << "请选择有效的日期!";
+        QTest::newRow("month 0") << "2015" << "0" << "01" << "请选择有效的日期!";
+        QTest::newRow("31 April") << "2015" << "04" << "31" << "请选择有效的日期!";
+        QTest::newRow("unpadded") << "2015" << "6" << "9" << "2015-6-9";
+        QTest::newRow("blanks trimmed") << " 1999 " << "03 " << " 05" << "1999-03-05";
+        QTest::newRow("letters") << "2015" << "Jun" << "09" << "请选择有效的日期!";
+        QTest::newRow("sign") << "2015" << "+6" << "09" << "请选择有效的日期!";
+        QTest::newRow("extra part") << "2015" << "06-01" << "09" << "请选择有效的日期!";
+        QTest::newRow("full-width digits") << "２０１５" << "06" << "09" << "请选择有效的日期!";
+        QTest::newRow("year 0") << "0" << "01" << "01" << "请选择有效的日期!";
+        QTest::newRow("year 10000") << "10000" << "01" << "01" << "请选择有效的日期!";
+        QTest::newRow("two-digit year as written") << "15" << "6" << "9" << "15-6-9";
+    }
+    void checkPickedDate()
+    {
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        QFETCH(QString, day);
+        QFETCH(QString, expected);
+        const PickedDateCheck check = CheckPickedDate(year, month, day);
+        if (const auto* complaint = std::get_if<PickedDateComplaint>(&check))
+            QCOMPARE(complaint->message, expected);
+        else
+            QCOMPARE(std::get<PickedDate>(check).dateText, expected);
+    }
+
+    void connectionStringsNameTheFilesBesideTheProgram()
+    {
+        const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+        QCOMPARE(BirthConnectionString(),
+                 QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1/VeltaBirth.dll;Persist Security "
+                                "Info=True")
+                     .arg(folder));
+        QCOMPARE(Query::dataSourceOf(DreamConnectionString()), folder + QStringLiteral("/dream.dll"));
+    }
+
+    void accessDialectIsTranslated_data()
+    {
+        QTest::addColumn<QString>("access");
+        QTest::addColumn<QString>("sqlite");
+        QTest::newRow("top and padded date") << "Select top 1 * from lumora where gn = #2015-6-9#"
+                                             << "Select * from lumora where gn = '2015-06-09' LIMIT 1";
+        QTest::newRow("already padded") << "select * from lumora where gn = #2015-06-09#"
+                                        << "select * from lumora where gn = '2015-06-09'";
+        QTest::newRow("no dialect") << "select title,jx,content from shouji where num = '12'"
+                                    << "select title,jx,content from shouji where num = '12'";
+    }
+    void accessDialectIsTranslated()
+    {
+        QFETCH(QString, access);
+        QFETCH(QString, sqlite);
+        QCOMPARE(Query::toSqlite(access), sqlite);
+    }
+
+    void readsTrimmedColumnsByNameAndPosition()
+    {
+        QTemporaryDir dir;
+        Query query;
+        query.setConnectionString(connectionTo(writeFixture(dir)));
+        query.setSql(QStringLiteral("Select top 1 * from lumora where gn = #2015-6-9#"));
+        query.open();
+        QVERIFY(query.hasRow());
+        QCOMPARE(query.text(QStringLiteral("nn")), QStringLiteral("农历乙未年四月廿三"));
+        QCOMPARE(query.text(2), QStringLiteral("解除"));
+        QVERIFY_THROWS_EXCEPTION(Error, query.text(QStringLiteral("missing")));
+        QVERIFY_THROWS_EXCEPTION(Error, query.text(3));
+    }
+
+    void noRowIsNotAnError()
+    {
+        QTemporaryDir dir;
+        Query query;
+        query.setConnectionString(connectionTo(writeFixture(dir)));
+        query.setSql(QStringLiteral("select * from lumora where gn = #2030-1-1#"));
+        query.open();
+        QVERIFY(!query.hasRow());
+    }
+
+    void missingFileIsAnErrorAndStaysMissing()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("absent.dll"));
+        Query query;
+        query.setConnectionString(connectionTo(path));
+        query.setSql(QStringLiteral("select * from lumora"));
+        try {
+            query.open();
+            QFAIL("opening a missing data file must fail");
+        } catch (const Error& error) {
+            QVERIFY2(error.message().contains(path), qPrintable(error.message()));
+        }
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void badSqlIsAnError()
+    {
+        QTemporaryDir dir;
+        Query query;
+        query.setConnectionString(connectionTo(writeFixture(dir)));
+        query.setSql(QStringLiteral("select * from nosuchtable"));
+        QVERIFY_THROWS_EXCEPTION(Error, query.open());
+    }
+
+    void writesAreRefused()
+    {
+        QTemporaryDir dir;
+        Query query;
+        query.setConnectionString(connectionTo(writeFixture(dir)));
+        query.setSql(QStringLiteral("delete from lumora"));
+        QVERIFY_THROWS_EXCEPTION(Error, query.open());
+    }
+
+    void builtAlmanacFileHoldsEveryDay()
+    {
+        Query query;
+        query.setConnectionString(BirthConnectionString());
+        query.setSql(QStringLiteral("select count(*), min(gn), max(gn) from lumora"));
+        query.open();
+        QCOMPARE(query.text(0), QStringLiteral("54787"));
+        QCOMPARE(query.text(1), QStringLiteral("1901-01-01"));
+        QCOMPARE(query.text(2), QStringLiteral("2050-12-31"));
+
+        query.setSql(QStringLiteral("Select top 1 * from lumora where gn = #2015-6-9#"));
+        query.open();
+        QCOMPARE(query.text(QStringLiteral("suici")), QStringLiteral("乙未年 壬午月 丙辰日"));
+        QCOMPARE(query.text(QStringLiteral("cong")), QStringLiteral("冲狗(庚戌)煞南"));
+        QCOMPARE(query.text(QStringLiteral("yi")), QStringLiteral("解除 坏垣 馀事勿取"));
+        QCOMPARE(query.text(QStringLiteral("nn")), QStringLiteral("农历乙未年四月廿三 星期二"));
+
+        for (const char* table : {"shuxianglove"}) {
+            query.setSql(QStringLiteral("select count(*) from %1").arg(QLatin1String(table)));
+            query.open();
+            QCOMPARE(query.text(0), QStringLiteral("0"));
+        }
+    }
+
+    void dataFilesAreUnchangedByUse()
+    {
+        const QString path = Query::dataSourceOf(BirthConnectionString());
+        const QByteArray before = fileHash(path);
+        QVERIFY(!before.isEmpty());
+        {
+            Query query;
+            query.setConnectionString(BirthConnectionString());
+            for (const char* day : {"#1901-1-1#", "#2050-12-31#", "#2015-06-09#"}) {
+                query.setSql(QStringLiteral("Select top 1 * from lumora where gn = %1").arg(QLatin1String(day)));
+                query.open();
+                QVERIFY(query.hasRow());
+                query.text(QStringLiteral("ji"));
+            }
+        }
+        QCOMPARE(fileHash(path), before);
+        QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+    }
+
+    void dreamFileHasItsTable()
+    {
+        Query query;
+        query.setConnectionString(DreamConnectionString());
+        query.setSql(QStringLiteral("select title,jx,content from shouji where num = '0'"));
+        query.open();
+        QVERIFY(!query.hasRow());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestData)
+#include "tst_data.moc"

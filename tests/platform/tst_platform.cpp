@@ -1,0 +1,184 @@
+#include "platform/ErrorReport.h"
+#include "platform/LocaleSettings.h"
+#include "platform/MemoPrinter.h"
+#include "support/FakePlatform.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <map>
+#include <stdexcept>
+
+using namespace lumora;
+
+namespace {
+
+// A settings store that records writes and can be told to fail a read.
+class RecordingSettings final : public LocaleSettings {
+public:
+    std::map<LocaleSetting, QString> values;
+    QList<LocaleSetting> writes;
+    std::optional<LocaleSetting> failingRead;
+
+    std::optional<QString> read(LocaleSetting setting) override
+    {
+        if (failingRead == setting)
+            throw std::runtime_error("read failed");
+        return values[setting];
+    }
+    void write(LocaleSetting setting, const QString& value) override
+    {
+        writes << setting;
+        values[setting] = value;
+    }
+
+    void setWanted()
+    {
+        values = {{LocaleSetting::LongDate, QStringLiteral("yyyy'年'M'月'd'日'")},
+                  {LocaleSetting::ShortDate, QStringLiteral("yyyy-MM-dd")},
+                  {LocaleSetting::TimeFormat, QStringLiteral("H:mm:ss")},
+                  {LocaleSetting::DateSeparator, QStringLiteral("-")},
+                  {LocaleSetting::TimeSeparator, QStringLiteral(":")}};
+    }
+};
+
+QString pdfText(const QString& path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
+                                                  QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return QStringLiteral("<pdftotext failed: %1>").arg(QString::fromUtf8(pdftotext.readAllStandardError()));
+    // Fonts may map some ideographs to their compatibility forms (radicals); fold them back.
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+
+} // namespace
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void localeValuesAlreadyWantedAreNotWritten()
+    {
+        RecordingSettings settings;
+        settings.setWanted();
+        settings.values[LocaleSetting::TimeSeparator] = QStringLiteral(" :\t"); // equal once trimmed
+        normalizeLocaleSettings(settings);
+        QVERIFY(settings.writes.isEmpty());
+    }
+
+    void localeValuesThatDifferAreWrittenInOrder()
+    {
+        RecordingSettings settings;
+        settings.setWanted();
+        settings.values[LocaleSetting::ShortDate] = QStringLiteral("YYYY-MM-DD"); // case matters
+        settings.values.erase(LocaleSetting::TimeSeparator);                       // empty counts as different
+        normalizeLocaleSettings(settings);
+        QCOMPARE(settings.writes, (QList{LocaleSetting::ShortDate, LocaleSetting::TimeSeparator}));
+        QCOMPARE(settings.values[LocaleSetting::ShortDate], QStringLiteral("yyyy-MM-dd"));
+    }
+
+    void aFailingReadSilentlySkipsTheRest()
+    {
+        RecordingSettings settings; // all empty: every setting would be written
+        settings.failingRead = LocaleSetting::TimeFormat;
+        normalizeLocaleSettings(settings);
+        QCOMPARE(settings.writes, (QList{LocaleSetting::LongDate, LocaleSetting::ShortDate}));
+    }
+
+    void errorBoxTextEndsWithAFullStop_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "找不到数据文件" << "找不到数据文件.";
+        QTest::newRow("has full stop") << "Disk full." << "Disk full.";
+        QTest::newRow("has Chinese full stop") << "出错了。" << "出错了。";
+        QTest::newRow("has exclamation") << "请选择年!" << "请选择年!";
+    }
+    void errorBoxTextEndsWithAFullStop()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QCOMPARE(errorBoxText(message), shown);
+    }
+
+    void handlerErrorsReachTheErrorBox()
+    {
+        FakePlatform fake;
+        PlatformScope scope(fake);
+        runReportingErrors([] { throw std::runtime_error("无法读取数据文件"); });
+        QCOMPARE(fake.errors, QStringList{QStringLiteral("无法读取数据文件")});
+    }
+
+    void memoPrintsOntoA4WithItsText()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("memo.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printMemoTo(printer, QStringLiteral("岁次:乙未年 壬午月 丙辰日\n\n忌:诸事不宜"));
+
+        const QPageLayout layout = printer.pageLayout();
+        QCOMPARE(layout.pageSize().id(), QPageSize::A4);
+        QCOMPARE(layout.orientation(), QPageLayout::Portrait);
+        QCOMPARE(layout.margins(QPageLayout::Millimeter), QMarginsF(12.7, 12.7, 12.7, 12.7));
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(QStringLiteral("乙未年 壬午月 丙辰日")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("诸事不宜")), qPrintable(text));
+    }
+
+    void longMemoFlowsOntoFurtherPages()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("long.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        QStringList lines;
+        for (int i = 1; i <= 200; ++i)
+            lines << QStringLiteral("line %1").arg(i);
+        printMemoTo(printer, lines.join('\n'));
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(QStringLiteral("line 1\n")) && text.contains(QStringLiteral("line 200")),
+                 qPrintable(text.left(200)));
+        QVERIFY(text.count(QLatin1Char('\f')) >= 2); // pdftotext ends each page with a form feed
+    }
+
+    void pdfNamesNeverOverwrite()
+    {
+        QTemporaryDir dir;
+        const QString first = freshPdfPath(dir.path(), QStringLiteral("memo"));
+        QCOMPARE(first, dir.filePath(QStringLiteral("memo.pdf")));
+        QFile(first).open(QIODevice::WriteOnly);
+        const QString second = freshPdfPath(dir.path(), QStringLiteral("memo"));
+        QCOMPARE(second, dir.filePath(QStringLiteral("memo (2).pdf")));
+    }
+
+    void withoutAPrinterTheMemoBecomesAPdf()
+    {
+        QTemporaryDir dir;
+        const MemoPrintResult result = printMemoToDefaultPrinter(QStringLiteral("宜:解除"), dir.path());
+        if (!result.savedAsPdf)
+            QSKIP("this machine has a default printer");
+        QVERIFY(result.pdfPath.startsWith(dir.path()));
+        QVERIFY(pdfText(result.pdfPath).contains(QStringLiteral("宜:解除")));
+    }
+
+    void blankMemoIsNotPrinted()
+    {
+        FakePlatform fake;
+        PlatformScope scope(fake);
+        printMemoReport(QStringLiteral(" \n\t\n"));
+        QVERIFY(fake.printedMemos.isEmpty());
+        printMemoReport(QStringLiteral("忌:诸事不宜"));
+        QCOMPARE(fake.printedMemos, QStringList{QStringLiteral("忌:诸事不宜")});
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
