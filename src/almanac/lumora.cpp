@@ -106,7 +106,7 @@ TFormLumora::TFormLumora(QWidget* parent)
     setObjectName(QStringLiteral("FormLumora"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("黄道吉日"));
-    resize(620, 600);
+    resize(640, 720);
 
     auto* layout = new QVBoxLayout(this);
 
@@ -141,13 +141,13 @@ TFormLumora::TFormLumora(QWidget* parent)
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    addMemoGroup(this, layout, QStringLiteral("测算结果："), Memo1, 3);
+    addMemoGroup(this, layout, QStringLiteral("测算结果："), Memo1, 5);
 
     Memo2 = new QPlainTextEdit(this);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setReadOnly(true);
     Memo2->setPlainText(AlmanacGlossary());
-    addMemoGroup(this, layout, QStringLiteral("黄历名词解释："), Memo2, 2);
+    addMemoGroup(this, layout, QStringLiteral("黄历名词解释："), Memo2, 3);
 
     connect(RzBitBtn1, &QPushButton::clicked, this, &TFormLumora::RzBitBtn1Click);
     connect(RzBitBtn3, &QPushButton::clicked, this, &TFormLumora::RzBitBtn3Click);
