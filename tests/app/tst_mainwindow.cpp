@@ -1,4 +1,5 @@
 #include "almanac/lumora.h"
+#include "app/Application.h"
 #include "app/Unt_Main.h"
 #include "support/FakePlatform.h"
 
@@ -29,6 +30,12 @@ void deleteClosedWindows()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// An object whose event handler fails, as a window's would on a broken data file.
+class FailingHandler : public QObject {
+public:
+    bool event(QEvent*) override { throw std::runtime_error("无法读取数据文件"); }
+};
 
 } // namespace
 
@@ -192,7 +199,22 @@ private Q_SLOTS:
         for (const QPointer<TFormLumora>& window : windows)
             QVERIFY(window.isNull());
     }
+
+
+    void errorsEscapingAHandlerReachTheErrorBox()
+    {
+        FailingHandler handler;
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&handler, &event);
+        QCOMPARE(fake.errors, QStringList{QStringLiteral("无法读取数据文件")});
+        QVERIFY(main->isVisible()); // the program goes on
+    }
 };
 
-QTEST_MAIN(TestMainWindow)
+int main(int argc, char** argv)
+{
+    lumora::Application app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_mainwindow.moc"
