@@ -56,6 +56,16 @@ QString pdfText(const QString& path)
     return QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
 }
 
+// Prints the memo into a PDF in dir and returns the text that landed in it.
+QString printToPdf(QPrinter& printer, const QTemporaryDir& dir, const QString& memo)
+{
+    const QString path = dir.filePath(QStringLiteral("memo.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printMemoTo(printer, memo);
+    return pdfText(path);
+}
+
 } // namespace
 
 class TestPlatform : public QObject {
@@ -117,17 +127,13 @@ private Q_SLOTS:
     void memoPrintsOntoA4WithItsText()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("memo.pdf"));
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        printMemoTo(printer, QStringLiteral("岁次:乙未年 壬午月 丙辰日\n\n忌:诸事不宜"));
+        const QString text = printToPdf(printer, dir, QStringLiteral("岁次:乙未年 壬午月 丙辰日\n\n忌:诸事不宜"));
 
         const QPageLayout layout = printer.pageLayout();
         QCOMPARE(layout.pageSize().id(), QPageSize::A4);
         QCOMPARE(layout.orientation(), QPageLayout::Portrait);
         QCOMPARE(layout.margins(QPageLayout::Millimeter), QMarginsF(12.7, 12.7, 12.7, 12.7));
-        const QString text = pdfText(path);
         QVERIFY2(text.contains(QStringLiteral("乙未年 壬午月 丙辰日")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("诸事不宜")), qPrintable(text));
     }
@@ -135,15 +141,11 @@ private Q_SLOTS:
     void longMemoFlowsOntoFurtherPages()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("long.pdf"));
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
         QStringList lines;
         for (int i = 1; i <= 200; ++i)
             lines << QStringLiteral("line %1").arg(i);
-        printMemoTo(printer, lines.join('\n'));
-        const QString text = pdfText(path);
+        const QString text = printToPdf(printer, dir, lines.join('\n'));
         QVERIFY2(text.contains(QStringLiteral("line 1\n")) && text.contains(QStringLiteral("line 200")),
                  qPrintable(text.left(200)));
         QVERIFY(text.count(QLatin1Char('\f')) >= 2); // pdftotext ends each page with a form feed
