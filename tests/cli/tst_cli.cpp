@@ -1,29 +1,9 @@
+#include "CliRun.h"
 #include "cli/Cli.h"
 
 #include <QtTest>
 
 using namespace lumora;
-
-namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun run(const QStringList& args)
-{
-    CliRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = runCli(args, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
-
-} // namespace
 
 class TestCli : public QObject {
     Q_OBJECT
