@@ -105,6 +105,12 @@ bool InTableRange(int year)
     return year >= kFirstTableYear && year <= kLastTableYear;
 }
 
+// month is negative for a leap month, day 1..30.
+CnDateCode CodeOf(int month, int day)
+{
+    return month < 0 ? month * 100 - day : month * 100 + day;
+}
+
 // The lunar date `offset` days after 1 January of `year` (a year of the table). A month
 // still running on 1 January may be the previous year's leap month, which only the
 // previous year's record knows; `lookBack` asks it, through 31 December.
@@ -122,18 +128,14 @@ CnDateCode CnDateAt(int year, int offset, bool lookBack)
     if (offset <= end) {
         const bool inLeapMonth =
             lookBack && year > kFirstTableYear && CnDateAt(year - 1, DaysInYear(year - 1) - 1, false) < 0;
-        const int month = inLeapMonth ? -firstMonth : firstMonth;
-        const int day = firstDay + offset;
-        return month < 0 ? month * 100 - day : month * 100 + day;
+        return CodeOf(inLeapMonth ? -firstMonth : firstMonth, firstDay + offset);
     }
 
     int month = firstMonth;  // negative while in a leap month
     for (int k = 1;; ++k) {
         month = leapMonth != 0 && month == leapMonth ? -leapMonth : std::abs(month) % 12 + 1;
-        if (offset <= end + monthLength(k)) {
-            const int day = offset - end;
-            return month < 0 ? month * 100 - day : month * 100 + day;
-        }
+        if (offset <= end + monthLength(k))
+            return CodeOf(month, offset - end);
         end += monthLength(k);
     }
 }
