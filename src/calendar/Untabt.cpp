@@ -1,0 +1,86 @@
+#include "calendar/Untabt.h"
+
+#include "calendar/ConceptionChart.h"
+#include "platform/Platform.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace lumora {
+
+TFrm_NanNv* Frm_NanNv = nullptr;
+
+namespace {
+
+constexpr QSize ClientSize{586, 527};
+constexpr int MemoHeight = 485;
+
+// A grooved panel in `column`, laying out its own children in a column.
+QFrame* addGroovedPanel(QBoxLayout& column, const QString& name)
+{
+    auto* panel = new QFrame;
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    auto* inner = new QVBoxLayout(panel);
+    inner->setContentsMargins(0, 0, 0, 0);
+    inner->setSpacing(2);
+    column.addWidget(panel);
+    return panel;
+}
+
+QBoxLayout& columnOf(QWidget& panel)
+{
+    return *static_cast<QBoxLayout*>(panel.layout());
+}
+
+// The chart's columns line up only where Latin letters take half the width of a Chinese
+// character, as they do in 宋体; the monospaced Noto face keeps that where 宋体 is missing.
+QFont chartFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("Noto Sans Mono CJK SC")});
+    font.setPixelSize(12);
+    return font;
+}
+
+} // namespace
+
+TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Frm_NanNv"));
+    setWindowTitle(QStringLiteral("生男生女"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(ClientSize);
+
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    RzPanel1 = addGroovedPanel(*window, QStringLiteral("RzPanel1"));
+    RzPanel2 = addGroovedPanel(columnOf(*RzPanel1), QStringLiteral("RzPanel2"));
+
+    RzMemo1 = new QPlainTextEdit(ConceptionChartText(), RzPanel2);
+    RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
+    RzMemo1->setFont(chartFont());
+    RzMemo1->setFixedHeight(MemoHeight);
+    RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    RzLabel1 = new QLabel(ConceptionChartNote(), RzPanel2);
+    RzLabel1->setObjectName(QStringLiteral("RzLabel1"));
+    RzLabel1->setWordWrap(true);
+    QFont noteFont(QStringLiteral("宋体"));
+    noteFont.setPixelSize(12);
+    RzLabel1->setFont(noteFont);
+
+    columnOf(*RzPanel2).addWidget(RzMemo1);
+    columnOf(*RzPanel2).addWidget(RzLabel1, 1, Qt::AlignTop);
+}
+
+void OpenConceptionChart()
+{
+    delete Frm_NanNv;
+    Frm_NanNv = new TFrm_NanNv;
+    platform().runModal(*Frm_NanNv);
+}
+
+} // namespace lumora
