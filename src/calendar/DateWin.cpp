@@ -98,6 +98,9 @@ QFont arialBlackFont(int pixelSize)
 void setTextColour(QWidget& widget, QRgb rgb)
 {
     QPalette palette = widget.palette();
+    // A palette change costs a repolish and a repaint; most cells keep their colour.
+    if (palette.color(QPalette::WindowText) == QColor(rgb))
+        return;
     palette.setColor(QPalette::WindowText, QColor(rgb));
     widget.setPalette(palette);
 }
@@ -299,14 +302,10 @@ void TFRM_Date::ShowMonth(const QDate& date)
     Label16->setText(month);
     Label21->setText(CnZodiacName(date));
 
-    for (int cell = 1; cell <= CellCount; ++cell) {
-        DayLabels[cell]->hide();
-        CnDayLabels[cell]->hide();
-    }
-
     // QDate counts Monday as 1 and Sunday as 7; the grid starts with Sunday.
     firstCell_ = QDate(date.year(), date.month(), 1).dayOfWeek() % 7 + 1;
-    // A failure while filling ends the filling quietly; the cells not reached stay hidden.
+    int drawnDays = 0;
+    // A failure while filling ends the filling quietly.
     try {
         for (int day = 1; day <= date.daysInMonth(); ++day) {
             const int cell = firstCell_ + day - 1;
@@ -320,10 +319,17 @@ void TFRM_Date::ShowMonth(const QDate& date)
                 CnDayMouseDown(dayLabel);
                 Label22->setText(ConstellationOfDay(day, date));
             }
-            dayLabel.show();
-            cnDayLabel.show();
+            drawnDays = day;
         }
     } catch (const std::exception&) {
+    }
+
+    // Only the cells of drawn days show. Set once per cell rather than hiding all and
+    // showing some: each change of visibility costs an update of the window.
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        const bool drawn = cell >= firstCell_ && cell < firstCell_ + drawnDays;
+        DayLabels[cell]->setVisible(drawn);
+        CnDayLabels[cell]->setVisible(drawn);
     }
 }
 
