@@ -134,14 +134,14 @@ QFrame* addLine(QWidget* parent, const QString& name, int top)
     return line;
 }
 
-QSpinBox* addSpinner(QWidget* parent, const QString& name, int minimum, int maximum, const QRect& geometry)
+QSpinBox* addSpinner(QWidget* parent, const QString& name, int minimum, int maximum, QPoint position)
 {
     auto* spinner = new QSpinBox(parent);
     spinner->setObjectName(name);
     spinner->setRange(minimum, maximum);
     spinner->setWrapping(false);
-    spinner->setGeometry(geometry);
-    // Only the arrows: the number stands large beside them.
+    // Narrow enough to show only its arrows: the number stands large beside them.
+    spinner->setGeometry(QRect(position, QSize(18, 26)));
     spinner->setFocusPolicy(Qt::NoFocus);
     return spinner;
 }
@@ -221,9 +221,8 @@ void TFRM_Date::createGridFrame()
     setFill(*Shape2, MarkColour);
 
     day1 = addLabel(this, QStringLiteral("day1"), {}, DayTemplateRect);
-    QFont dayFont = arialBlackFont(16);
-    dayFont.setPointSize(11);
-    day1->setFont(dayFont);
+    // The day numbers alone are sized in points.
+    day1->setFont(QFont(QStringLiteral("Arial Black"), 11, QFont::Black));
     setTextColour(*day1, Black);
     day1->hide();
     Cnday = addLabel(this, QStringLiteral("Cnday"), {}, CnDayTemplateRect);
@@ -242,7 +241,7 @@ void TFRM_Date::createHeader()
     Label17->setToolTip(QStringLiteral("单击改变月份"));
     Label18 = addLabel(this, QStringLiteral("Label18"), QStringLiteral("月"), QRect(49, 14, 16, 18));
     Label18->setFont(songFont(14, QFont::Bold));
-    UpDown2 = addSpinner(this, QStringLiteral("UpDown2"), 1, 12, QRect(66, 8, 18, 26));
+    UpDown2 = addSpinner(this, QStringLiteral("UpDown2"), 1, 12, QPoint(66, 8));
     connect(UpDown2, &QSpinBox::valueChanged, this, &TFRM_Date::UpDown2Click);
 
     Label1 = addClickable(this, QStringLiteral("Label1"), {}, QRect(88, 0, 100, 38), [this] { Label1Click(); },
@@ -252,7 +251,7 @@ void TFRM_Date::createHeader()
     Label1->setToolTip(QStringLiteral("单击改变年份"));
     Label19 = addLabel(this, QStringLiteral("Label19"), QStringLiteral("年"), QRect(189, 14, 16, 18));
     Label19->setFont(songFont(14, QFont::Bold));
-    UpDown1 = addSpinner(this, QStringLiteral("UpDown1"), 1901, 2050, QRect(206, 8, 18, 26));
+    UpDown1 = addSpinner(this, QStringLiteral("UpDown1"), 1901, 2050, QPoint(206, 8));
     connect(UpDown1, &QSpinBox::valueChanged, this, &TFRM_Date::UpDown1Click);
 
     StaticText1 = addClickable(this, QStringLiteral("StaticText1"), QStringLiteral("今天"), QRect(272, 10, 44, 20),
