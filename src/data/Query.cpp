@@ -87,23 +87,27 @@ void Query::open()
         throw Error(QStringLiteral("无法读取数据文件：%1").arg(path));
 
     connectionName_ = nextConnectionName();
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-    db.setDatabaseName(file.absoluteFilePath());
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-    if (!db.open()) {
-        const QString reason = db.lastError().text();
-        close();
-        throw Error(QStringLiteral("无法打开数据文件：%1（%2）").arg(path, reason));
+    QString failure;
+    {
+        // The database handle must be gone before close() removes the connection.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+        db.setDatabaseName(file.absoluteFilePath());
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open()) {
+            failure = QStringLiteral("无法打开数据文件：%1（%2）").arg(path, db.lastError().text());
+        } else {
+            query_.emplace(db);
+            query_->setForwardOnly(true);
+            if (query_->exec(toSqlite(sql_)))
+                hasRow_ = query_->next();
+            else
+                failure = QStringLiteral("无法读取数据文件：%1（%2）").arg(path, query_->lastError().text());
+        }
     }
-
-    query_.emplace(db);
-    query_->setForwardOnly(true);
-    if (!query_->exec(toSqlite(sql_))) {
-        const QString reason = query_->lastError().text();
+    if (!failure.isEmpty()) {
         close();
-        throw Error(QStringLiteral("数据查询失败：%1").arg(reason));
+        throw Error(failure);
     }
-    hasRow_ = query_->next();
 }
 
 bool Query::hasRow() const

@@ -47,6 +47,13 @@ QString writeFixture(const QTemporaryDir& dir)
     return path;
 }
 
+void openQuery(Query& query, const QString& path, const QString& sql)
+{
+    query.setConnectionString(connectionTo(path));
+    query.setSql(sql);
+    query.open();
+}
+
 } // namespace
 
 class TestData : public QObject {
@@ -125,9 +132,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         Query query;
-        query.setConnectionString(connectionTo(writeFixture(dir)));
-        query.setSql(QStringLiteral("Select top 1 * from lumora where gn = #2015-6-9#"));
-        query.open();
+        openQuery(query, writeFixture(dir), QStringLiteral("Select top 1 * from lumora where gn = #2015-6-9#"));
         QVERIFY(query.hasRow());
         QCOMPARE(query.text(QStringLiteral("nn")), QStringLiteral("农历乙未年四月廿三"));
         QCOMPARE(query.text(2), QStringLiteral("解除"));
@@ -139,44 +144,49 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         Query query;
-        query.setConnectionString(connectionTo(writeFixture(dir)));
-        query.setSql(QStringLiteral("select * from lumora where gn = #2030-1-1#"));
-        query.open();
+        openQuery(query, writeFixture(dir), QStringLiteral("select * from lumora where gn = #2030-1-1#"));
         QVERIFY(!query.hasRow());
+        QVERIFY_THROWS_EXCEPTION(Error, query.text(0));
     }
 
-    void missingFileIsAnErrorAndStaysMissing()
+    void failuresAreErrorsAndLeaveTheFileAlone_data()
     {
+        QTest::addColumn<QByteArray>("content"); // of the data file; empty: no file at all
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("message");
+        const QByteArray fixture = "fixture";
+        QTest::newRow("missing file") << QByteArray() << "select * from lumora" << "找不到数据文件";
+        QTest::newRow("not a database") << QByteArray("plain text, not a database\n") << "select * from lumora"
+                                        << "无法读取数据文件";
+        QTest::newRow("unknown table") << fixture << "select * from nosuchtable" << "无法读取数据文件";
+        QTest::newRow("a write") << fixture << "delete from lumora" << "无法读取数据文件";
+    }
+    void failuresAreErrorsAndLeaveTheFileAlone()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, sql);
+        QFETCH(QString, message);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("absent.dll"));
-        Query query;
-        query.setConnectionString(connectionTo(path));
-        query.setSql(QStringLiteral("select * from lumora"));
-        try {
-            query.open();
-            QFAIL("opening a missing data file must fail");
-        } catch (const Error& error) {
-            QVERIFY2(error.message().contains(path), qPrintable(error.message()));
+        QString path = dir.filePath(QStringLiteral("data.dll"));
+        if (content == "fixture") {
+            path = writeFixture(dir);
+        } else if (!content.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
         }
-        QVERIFY(!QFile::exists(path));
-    }
+        const QByteArray before = fileHash(path);
 
-    void badSqlIsAnError()
-    {
-        QTemporaryDir dir;
         Query query;
-        query.setConnectionString(connectionTo(writeFixture(dir)));
-        query.setSql(QStringLiteral("select * from nosuchtable"));
-        QVERIFY_THROWS_EXCEPTION(Error, query.open());
-    }
-
-    void writesAreRefused()
-    {
-        QTemporaryDir dir;
-        Query query;
-        query.setConnectionString(connectionTo(writeFixture(dir)));
-        query.setSql(QStringLiteral("delete from lumora"));
-        QVERIFY_THROWS_EXCEPTION(Error, query.open());
+        try {
+            openQuery(query, path, sql);
+            QFAIL("the query must fail");
+        } catch (const Error& error) {
+            QVERIFY2(error.message().startsWith(message) && error.message().contains(path),
+                     qPrintable(error.message()));
+        }
+        QCOMPARE(QFile::exists(path), !content.isEmpty()); // never an empty database in its place
+        QCOMPARE(fileHash(path), before);
     }
 
     void builtAlmanacFileHoldsEveryDay()
