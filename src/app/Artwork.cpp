@@ -17,12 +17,32 @@ constexpr QColor kGold{232, 190, 96};
 constexpr QColor kInk{60, 30, 20};
 
 // clang-format off
-// The ten heavenly stems and twelve earthly branches, the rings of the dial.
+// The twelve earthly branches and the eight trigrams, the two rings of the dial.
 constexpr std::array<const char16_t*, 12> kBranches{
     u"子", u"丑", u"寅", u"卯", u"辰", u"巳", u"午", u"未", u"申", u"酉", u"戌", u"亥"};
 constexpr std::array<const char16_t*, 8> kTrigrams{
     u"☰", u"☴", u"☵", u"☶", u"☷", u"☳", u"☲", u"☱"};
 // clang-format on
+
+QPixmap transparentPicture(int width, int height)
+{
+    QPixmap picture(width, height);
+    picture.fill(Qt::transparent);
+    return picture;
+}
+
+void paintSmoothly(QPainter& painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+}
+
+// The point on a circle at the given angle (0 at the top, clockwise).
+QPointF pointOnRing(const QPointF& centre, qreal radius, qreal degrees)
+{
+    const qreal radians = degrees * std::numbers::pi / 180.0;
+    return {centre.x() + radius * std::sin(radians), centre.y() - radius * std::cos(radians)};
+}
 
 QFont serifFont(int pixelSize, bool bold = false)
 {
@@ -36,10 +56,8 @@ QFont serifFont(int pixelSize, bool bold = false)
 // Text placed on a ring, centred on the given angle (0 at the top, clockwise).
 void drawOnRing(QPainter& painter, const QPointF& centre, qreal radius, qreal degrees, const QString& text)
 {
-    const qreal radians = degrees * std::numbers::pi / 180.0;
-    const QPointF at(centre.x() + radius * std::sin(radians), centre.y() - radius * std::cos(radians));
     painter.save();
-    painter.translate(at);
+    painter.translate(pointOnRing(centre, radius, degrees));
     painter.rotate(degrees);
     const QRectF box(-20, -14, 40, 28);
     painter.drawText(box, Qt::AlignCenter, text);
@@ -72,8 +90,7 @@ QPixmap BannerPicture()
 {
     QPixmap picture(788, 80);
     QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintSmoothly(painter);
 
     QLinearGradient sky(0, 0, 788, 0);
     sky.setColorAt(0.0, QColor(120, 16, 20));
@@ -103,7 +120,7 @@ QPixmap BackgroundPicture()
 {
     QPixmap picture(800, 600);
     QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
+    paintSmoothly(painter);
     QLinearGradient paper(0, 0, 800, 600);
     paper.setColorAt(0.0, QColor(226, 238, 252));
     paper.setColorAt(1.0, QColor(250, 246, 236));
@@ -118,11 +135,9 @@ QPixmap BackgroundPicture()
 
 QPixmap DecorationPicture()
 {
-    QPixmap picture(616, 478);
-    picture.fill(Qt::transparent);
+    QPixmap picture = transparentPicture(616, 478);
     QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintSmoothly(painter);
 
     const QPointF centre(308, 232);
     QRadialGradient glow(centre, 230);
@@ -138,12 +153,11 @@ QPixmap DecorationPicture()
         painter.setPen(QPen(kCinnabar, radius > 200 ? 3 : 1.5));
         painter.drawEllipse(centre, radius, radius);
     }
-    // Spokes between the twelve branches and between the eight trigrams.
+    // Spokes between the twelve branches.
     painter.setPen(QPen(QColor(178, 34, 34, 120), 1));
     for (int i = 0; i < 12; ++i) {
-        const qreal a = (i * 30 + 15) * std::numbers::pi / 180.0;
-        painter.drawLine(QPointF(centre.x() + 170 * std::sin(a), centre.y() - 170 * std::cos(a)),
-                         QPointF(centre.x() + 212 * std::sin(a), centre.y() - 212 * std::cos(a)));
+        const qreal degrees = i * 30 + 15;
+        painter.drawLine(pointOnRing(centre, 170, degrees), pointOnRing(centre, 212, degrees));
     }
 
     painter.setPen(kInk);
@@ -164,11 +178,9 @@ QPixmap DecorationPicture()
 
 QIcon ApplicationIcon()
 {
-    QPixmap picture(64, 64);
-    picture.fill(Qt::transparent);
+    QPixmap picture = transparentPicture(64, 64);
     QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintSmoothly(painter);
     painter.setPen(QPen(kGold, 3));
     painter.setBrush(kCinnabar);
     painter.drawRoundedRect(QRectF(3, 3, 58, 58), 12, 12);
