@@ -4,6 +4,8 @@
 #include "app/Artwork.h"
 #include "app/PictureBox.h"
 #include "app/ShellTargets.h"
+#include "calendar/DateWin.h"
+#include "calendar/Untabt.h"
 #include "data/DateLists.h"
 #include "data/PickedDateTip.h"
 #include "platform/Platform.h"
@@ -65,6 +67,16 @@ void TFrmmain::createMenuBar()
     QAction* exit = system->addAction(QStringLiteral("退出系统"));
     exit->setObjectName(QStringLiteral("dxBarButton5"));
     connect(exit, &QAction::triggered, this, &TFrmmain::dxBarButton5Click);
+
+    // The calendar tools; the other tools of this menu join them as they are built.
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("工具(&G)"));
+    tools->setObjectName(QStringLiteral("ToolsMenu"));
+    QAction* chart = tools->addAction(QStringLiteral("生男生女"));
+    chart->setObjectName(QStringLiteral("ConceptionChartCommand"));
+    connect(chart, &QAction::triggered, this, [] { OpenConceptionChart(); });
+    QAction* calendar = tools->addAction(QStringLiteral("万年历法"));
+    calendar->setObjectName(QStringLiteral("PerpetualCalendarCommand"));
+    connect(calendar, &QAction::triggered, this, [] { OpenPerpetualCalendar(); });
 }
 
 QWidget* TFrmmain::createHeader()

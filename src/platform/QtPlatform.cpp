@@ -2,6 +2,7 @@
 
 #include "platform/MemoPrinter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -9,29 +10,47 @@
 #include <QMessageBox>
 
 namespace lumora {
+namespace {
+
+// The buttons speak the program's language whatever translations the system has.
+void nameButtons(QMessageBox& box)
+{
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(QStringLiteral("确定"));
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+        yes->setText(QStringLiteral("是(&Y)"));
+    if (QAbstractButton* no = box.button(QMessageBox::No))
+        no->setText(QStringLiteral("否(&N)"));
+}
+
+int run(QMessageBox& box)
+{
+    box.setWindowModality(Qt::ApplicationModal);
+    nameButtons(box);
+    return box.exec();
+}
+
+} // namespace
 
 void QtPlatform::showTip(const QString& text)
 {
     // Application-modal and owned by the active window, like every notice of the program.
     QMessageBox box(QMessageBox::Information, QStringLiteral("提示"), text, QMessageBox::Ok,
                     QApplication::activeWindow());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    run(box);
 }
 
 bool QtPlatform::askYesNo(QWidget* owner, const QString& caption, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, owner);
-    box.setWindowModality(Qt::ApplicationModal);
-    return box.exec() == QMessageBox::Yes;
+    return run(box) == QMessageBox::Yes;
 }
 
 void QtPlatform::showError(const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Lumora"), errorBoxText(text), QMessageBox::Ok,
                     QApplication::activeWindow());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    run(box);
 }
 
 void QtPlatform::openUrl(const QUrl& target)

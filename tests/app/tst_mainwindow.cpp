@@ -4,6 +4,7 @@
 #include "support/FakePlatform.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
@@ -200,6 +201,18 @@ private Q_SLOTS:
             QVERIFY(window.isNull());
     }
 
+
+    void toolsMenuOpensTheCalendarWindowsModally()
+    {
+        for (const char* command : {"ConceptionChartCommand", "PerpetualCalendarCommand"}) {
+            fake.modalDialogs.clear();
+            main->findChild<QAction*>(QLatin1String(command))->trigger();
+            QCOMPARE(fake.modalDialogs.size(), 1);
+            QVERIFY(fake.modalDialogs.first()->isVisible());
+            fake.modalDialogs.first()->close();
+        }
+        QCOMPARE(fake.modalDialogs.first()->objectName(), QStringLiteral("FRM_Date"));
+    }
 
     void errorsEscapingAHandlerReachTheErrorBox()
     {
