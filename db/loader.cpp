@@ -88,11 +88,11 @@ void build(const QString& outPath, const QString& schemaPath, const QStringList&
             if (!sql.trimmed().isEmpty())
                 exec(query, sql);
         }
-        for (const QString& spec : tableSources) {
-            const qsizetype equals = spec.indexOf(QLatin1Char('='));
+        for (const QString& tableSource : tableSources) {
+            const qsizetype equals = tableSource.indexOf(QLatin1Char('='));
             if (equals <= 0)
-                throw std::runtime_error(QStringLiteral("expected TABLE=SOURCE, got %1").arg(spec).toStdString());
-            loadTable(db, spec.left(equals), spec.mid(equals + 1));
+                throw std::runtime_error(QStringLiteral("expected TABLE=SOURCE, got %1").arg(tableSource).toStdString());
+            loadTable(db, tableSource.left(equals), tableSource.mid(equals + 1));
         }
         if (!db.commit())
             throw std::runtime_error(db.lastError().text().toStdString());
