@@ -28,9 +28,8 @@ void CnDateOfEveryDay(benchmark::State& state)
             benchmark::DoNotOptimize(lumora::CnDateOf(day));
     }
     // Shown as time per converted day.
-    state.counters["per_day"] = benchmark::Counter(static_cast<double>(days.size()),
-                                                   benchmark::Counter::kIsIterationInvariantRate |
-                                                       benchmark::Counter::kInvert);
+    state.counters["per_day"] = benchmark::Counter(
+        static_cast<double>(days.size()), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(CnDateOfEveryDay)->Unit(benchmark::kMillisecond);
 

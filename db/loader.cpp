@@ -63,8 +63,11 @@ void loadTable(QSqlDatabase& db, const QString& table, const QString& sourcePath
         for (int i = 0; i < columns; ++i)
             query.bindValue(i, fields[i]);
         if (!query.exec())
-            throw std::runtime_error(
-                QStringLiteral("%1:%2: %3").arg(sourcePath).arg(lineNumber).arg(query.lastError().text()).toStdString());
+            throw std::runtime_error(QStringLiteral("%1:%2: %3")
+                                         .arg(sourcePath)
+                                         .arg(lineNumber)
+                                         .arg(query.lastError().text())
+                                         .toStdString());
     }
 }
 
@@ -91,7 +94,8 @@ void build(const QString& outPath, const QString& schemaPath, const QStringList&
         for (const QString& tableSource : tableSources) {
             const qsizetype equals = tableSource.indexOf(QLatin1Char('='));
             if (equals <= 0)
-                throw std::runtime_error(QStringLiteral("expected TABLE=SOURCE, got %1").arg(tableSource).toStdString());
+                throw std::runtime_error(
+                    QStringLiteral("expected TABLE=SOURCE, got %1").arg(tableSource).toStdString());
             loadTable(db, tableSource.left(equals), tableSource.mid(equals + 1));
         }
         if (!db.commit())

@@ -12,8 +12,8 @@ namespace lumora {
 class Query;
 
 struct AlmanacEntry {
-    QString overview;       // date text, two spaces, the day's overview
-    QStringList memoLines;  // nine labelled items separated by empty lines: 17 lines
+    QString overview;      // date text, two spaces, the day's overview
+    QStringList memoLines; // nine labelled items separated by empty lines: 17 lines
 };
 
 // The SQL text for a day; dateText as CheckPickedDate yields it (e.g. "2015-6-9").

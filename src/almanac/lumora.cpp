@@ -70,8 +70,7 @@ constexpr std::array<GlossaryEntry, 32> kGlossary{{
 }};
 // clang-format on
 
-QGroupBox* addMemoGroup(QWidget* parent, QBoxLayout* layout, const QString& caption, QPlainTextEdit* memo,
-                        int stretch)
+QGroupBox* addMemoGroup(QWidget* parent, QBoxLayout* layout, const QString& caption, QPlainTextEdit* memo, int stretch)
 {
     auto* group = new QGroupBox(caption, parent);
     auto* inner = new QVBoxLayout(group);

@@ -111,8 +111,7 @@ QPixmap BannerPicture()
     painter.drawText(QRectF(22, 4, 240, 56), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Lumora"));
     painter.setPen(QColor(255, 236, 200));
     painter.setFont(serifFont(17));
-    painter.drawText(QRectF(26, 52, 320, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("知日之宜 · 顺时而行"));
+    painter.drawText(QRectF(26, 52, 320, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("知日之宜 · 顺时而行"));
     return picture;
 }
 

@@ -28,8 +28,8 @@ QPushButton* headerButton(QWidget* parent, const QString& caption, const char* n
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setStyleSheet(QStringLiteral("QPushButton { color: %1; font-weight: bold; padding: 2px 8px; }")
-                              .arg(QLatin1String(colour)));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { color: %1; font-weight: bold; padding: 2px 8px; }").arg(QLatin1String(colour)));
     return button;
 }
 

@@ -21,22 +21,22 @@ class TFrmmain : public QMainWindow {
 public:
     explicit TFrmmain(QWidget* parent = nullptr);
 
-    QWidget* RzPanel1;         // header band
-    QWidget* Image1;           // banner
+    QWidget* RzPanel1; // header band
+    QWidget* Image1;   // banner
     QComboBox* SYear;
     QComboBox* SMonth;
     QComboBox* Sday;
-    QPushButton* RzButton57;   // 查询
-    QPushButton* RzButton56;   // 本日吉日
-    QPushButton* ServiceButton;   // 客户服务
-    QPushButton* HomePageButton;  // 软件主页
-    QPushButton* ChatButton;      // QQ对话
+    QPushButton* RzButton57;     // 查询
+    QPushButton* RzButton56;     // 本日吉日
+    QPushButton* ServiceButton;  // 客户服务
+    QPushButton* HomePageButton; // 软件主页
+    QPushButton* ChatButton;     // QQ对话
     QScrollArea* LeftColumn;
     QTabWidget* RzPageControl1;
-    QWidget* TabSheet1;        // 吉日分类
-    QWidget* TabSheet2;        // 其他查询
-    QWidget* Image15;          // background picture
-    QWidget* Image3;           // decorative picture
+    QWidget* TabSheet1; // 吉日分类
+    QWidget* TabSheet2; // 其他查询
+    QWidget* Image15;   // background picture
+    QWidget* Image3;    // decorative picture
     QStatusBar* RzStatusBar1;
     QLabel* RzStatusPane1;
 

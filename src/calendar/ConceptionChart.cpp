@@ -43,8 +43,7 @@ constexpr std::array<QStringView, 28> kChildByAgeAndMonth{
 };
 // clang-format on
 
-constexpr QStringView kHeading =
-    u"年龄   1月    2月   3月   4月   5月   6月   7月   8月   9月  10月   11月   12月";
+constexpr QStringView kHeading = u"年龄   1月    2月   3月   4月   5月   6月   7月   8月   9月  10月   11月   12月";
 
 // The run of spaces in front of the answer for `month` (1..12); the chart as handed down
 // has two ideographic spaces before June in the lines for 19 and 23 onwards.
@@ -80,7 +79,8 @@ QString ConceptionChartText()
 
 QString ConceptionChartNote()
 {
-    return QStringLiteral("说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。遇闰月，上半月以上个月份计算，下半月以下个月份计算。");
+    return QStringLiteral(
+        "说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。遇闰月，上半月以上个月份计算，下半月以下个月份计算。");
 }
 
 } // namespace lumora

@@ -117,21 +117,21 @@ CnDateCode CodeOf(int month, int day)
 CnDateCode CnDateAt(int year, int offset, bool lookBack)
 {
     const std::uint32_t record = detail::LunarYearRecord(year);
-    const int firstMonth = (record >> 31) != 0 ? 12 : 11;        // month in progress on 1 January
-    const int firstDay = static_cast<int>(record >> 24) & 0x7F;  // its day on 1 January, 1..30
-    const std::uint32_t lengthBits = (record >> 8) & 0xFFFF;     // bit 15: first month has 30 days
+    const int firstMonth = (record >> 31) != 0 ? 12 : 11;       // month in progress on 1 January
+    const int firstDay = static_cast<int>(record >> 24) & 0x7F; // its day on 1 January, 1..30
+    const std::uint32_t lengthBits = (record >> 8) & 0xFFFF;    // bit 15: first month has 30 days
     const int leapMonth = static_cast<int>(record & 0xFF);      // 0..12, 0: none
 
     auto monthLength = [lengthBits](int k) { return (lengthBits >> (15 - k)) & 1 ? 30 : 29; };
 
-    int end = monthLength(0) - firstDay;  // offset of the first month's last day
+    int end = monthLength(0) - firstDay; // offset of the first month's last day
     if (offset <= end) {
         const bool inLeapMonth =
             lookBack && year > kFirstTableYear && CnDateAt(year - 1, DaysInYear(year - 1) - 1, false) < 0;
         return CodeOf(inLeapMonth ? -firstMonth : firstMonth, firstDay + offset);
     }
 
-    int month = firstMonth;  // negative while in a leap month
+    int month = firstMonth; // negative while in a leap month
     for (int k = 1;; ++k) {
         month = leapMonth != 0 && month == leapMonth ? -leapMonth : std::abs(month) % 12 + 1;
         if (offset <= end + monthLength(k))
@@ -236,13 +236,13 @@ QString SolarTermName(const QDate& date)
 QString GregFestival(int day, const QDate& date)
 {
     const int month = date.month();
-    const int weekday = QDate(date.year(), month, day).dayOfWeek();  // 0 for a day the month lacks
+    const int weekday = QDate(date.year(), month, day).dayOfWeek(); // 0 for a day the month lacks
     const int week = (day - 1) / 7;
     for (const GregFestivalDay& festival : kGregFestivalDays) {
         if (festival.month != month)
             continue;
-        const bool matches = festival.day != 0 ? festival.day == day
-                                               : festival.weekday == weekday && festival.week == week;
+        const bool matches =
+            festival.day != 0 ? festival.day == day : festival.weekday == weekday && festival.week == week;
         if (matches)
             return festival.name.toString();
     }

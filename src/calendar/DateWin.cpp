@@ -36,7 +36,7 @@ constexpr QRect CnDayTemplateRect{13, 73, 36, 12};
 constexpr int CellStepX = 42;
 constexpr int CellStepY = 32;
 constexpr int WeekdayStepX = 40;
-constexpr int WeekdayLeft = 20;  // centres the 40-pixel heading row over the 42-pixel grid
+constexpr int WeekdayLeft = 20; // centres the 40-pixel heading row over the 42-pixel grid
 constexpr int UpperWeekdayTop = 38;
 constexpr int LowerWeekdayTop = 253;
 
@@ -234,8 +234,8 @@ void TFRM_Date::createGridFrame()
 void TFRM_Date::createHeader()
 {
     const Qt::Alignment rightAligned = Qt::AlignRight | Qt::AlignVCenter;
-    Label17 = addClickable(this, QStringLiteral("Label17"), {}, QRect(4, 0, 44, 38), [this] { Label17Click(); },
-                           rightAligned);
+    Label17 = addClickable(
+        this, QStringLiteral("Label17"), {}, QRect(4, 0, 44, 38), [this] { Label17Click(); }, rightAligned);
     Label17->setFont(fontOf(QStringLiteral("Arial"), 32, QFont::Bold));
     setTextColour(*Label17, MonthNumberColour);
     Label17->setToolTip(QStringLiteral("单击改变月份"));
@@ -244,8 +244,8 @@ void TFRM_Date::createHeader()
     UpDown2 = addSpinner(this, QStringLiteral("UpDown2"), 1, 12, QPoint(66, 8));
     connect(UpDown2, &QSpinBox::valueChanged, this, &TFRM_Date::UpDown2Click);
 
-    Label1 = addClickable(this, QStringLiteral("Label1"), {}, QRect(88, 0, 100, 38), [this] { Label1Click(); },
-                          rightAligned);
+    Label1 = addClickable(
+        this, QStringLiteral("Label1"), {}, QRect(88, 0, 100, 38), [this] { Label1Click(); }, rightAligned);
     Label1->setFont(arialBlackFont(29));
     setTextColour(*Label1, Blue);
     Label1->setToolTip(QStringLiteral("单击改变年份"));
@@ -268,8 +268,7 @@ void TFRM_Date::createHeader()
     Label21 = addLabel(this, QStringLiteral("Label21"), {}, QRect(244, 213, 78, 35));
     Label21->setFont(fontOf(QStringLiteral("隶书"), 35, QFont::Bold));
     setTextColour(*Label21, ZodiacColour);
-    Label22 = addLabel(this, QStringLiteral("Label22"), {}, QRect(150, 220, 92, 24),
-                       Qt::AlignRight | Qt::AlignVCenter);
+    Label22 = addLabel(this, QStringLiteral("Label22"), {}, QRect(150, 220, 92, 24), Qt::AlignRight | Qt::AlignVCenter);
     Label22->setFont(fontOf(QStringLiteral("黑体"), 19, QFont::Bold));
     setTextColour(*Label22, ConstellationColour);
 }

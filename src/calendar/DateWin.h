@@ -23,18 +23,18 @@ class TFRM_Date final : public QDialog {
 public:
     explicit TFRM_Date(QWidget* parent = nullptr);
 
-    QFrame* Shape1;       // white frame filling the window
-    QLabel* Label20;      // year watermark
-    QLabel* Label16;      // month watermark
-    QFrame* Shape2;       // selection mark, under the cell labels
-    QLabel* Label17;      // month number
-    QLabel* Label18;      // 月
-    QSpinBox* UpDown2;    // month, 1..12
-    QLabel* Label1;       // year number
-    QLabel* Label19;      // 年
-    QSpinBox* UpDown1;    // year, 1901..2050
-    QLabel* StaticText1;  // 今天
-    QLabel* Label2;       // upper week-day headings, Sunday..Saturday
+    QFrame* Shape1;      // white frame filling the window
+    QLabel* Label20;     // year watermark
+    QLabel* Label16;     // month watermark
+    QFrame* Shape2;      // selection mark, under the cell labels
+    QLabel* Label17;     // month number
+    QLabel* Label18;     // 月
+    QSpinBox* UpDown2;   // month, 1..12
+    QLabel* Label1;      // year number
+    QLabel* Label19;     // 年
+    QSpinBox* UpDown1;   // year, 1901..2050
+    QLabel* StaticText1; // 今天
+    QLabel* Label2;      // upper week-day headings, Sunday..Saturday
     QLabel* Label3;
     QLabel* Label4;
     QLabel* Label5;
@@ -42,18 +42,18 @@ public:
     QLabel* Label7;
     QLabel* Label8;
     QFrame* Bevel2;
-    QLabel* day1;         // hidden template of the day numbers
-    QLabel* Cnday;        // hidden template of the texts under them
+    QLabel* day1;  // hidden template of the day numbers
+    QLabel* Cnday; // hidden template of the texts under them
     QFrame* Bevel1;
-    QLabel* Label9;       // lower week-day names, Sunday..Saturday
+    QLabel* Label9; // lower week-day names, Sunday..Saturday
     QLabel* Label10;
     QLabel* Label11;
     QLabel* Label12;
     QLabel* Label13;
     QLabel* Label14;
     QLabel* Label15;
-    QLabel* Label21;      // zodiac of the shown date's lunar year
-    QLabel* Label22;      // constellation of the marked day
+    QLabel* Label21; // zodiac of the shown date's lunar year
+    QLabel* Label22; // constellation of the marked day
 
     // Draws the month that `date` lies in and marks its day.
     void ShowMonth(const QDate& date);

@@ -18,8 +18,8 @@ public:
 
     QFrame* RzPanel1;
     QFrame* RzPanel2;
-    QPlainTextEdit* RzMemo1;  // the chart
-    QLabel* RzLabel1;         // the note under it
+    QPlainTextEdit* RzMemo1; // the chart
+    QLabel* RzLabel1;        // the note under it
 };
 
 // The open instance, hidden but kept after closing until the next opening replaces it.

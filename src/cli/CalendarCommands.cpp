@@ -46,10 +46,9 @@ void WriteCalendarLine(QTextStream& out, const QDate& date)
 {
     const QChar tab = u'\t';
     out << date.toString(Qt::ISODate) << tab << CnDateOf(date) << tab
-        << SolarTermOf(date.year(), date.month(), date.day()) << tab << CnMonthName(date) << tab
-        << CnDayName(date) << tab << CnFestival(date) << tab << CnZodiacName(date) << tab
-        << SolarTermName(date) << tab << GregFestival(date.day(), date) << tab
-        << ConstellationName(date) << '\n';
+        << SolarTermOf(date.year(), date.month(), date.day()) << tab << CnMonthName(date) << tab << CnDayName(date)
+        << tab << CnFestival(date) << tab << CnZodiacName(date) << tab << SolarTermName(date) << tab
+        << GregFestival(date.day(), date) << tab << ConstellationName(date) << '\n';
 }
 
 } // namespace
@@ -87,9 +86,10 @@ int month(const QStringList& args, QTextStream& out, QTextStream& err)
     bool monthOk = false;
     const int year = args[0].toInt(&yearOk);
     const int monthNumber = args[1].toInt(&monthOk);
-    if (!yearOk || !monthOk || year < kFirstCalendarYear || year > kLastCalendarYear || monthNumber < 1 || monthNumber > 12) {
-        err << "month: the calendar shows years 1901 to 2050 and months 1 to 12, not " << args[0]
-            << ' ' << args[1] << '\n';
+    if (!yearOk || !monthOk || year < kFirstCalendarYear || year > kLastCalendarYear || monthNumber < 1 ||
+        monthNumber > 12) {
+        err << "month: the calendar shows years 1901 to 2050 and months 1 to 12, not " << args[0] << ' ' << args[1]
+            << '\n';
         return ExitBadInput;
     }
     out << MonthGridText(year, monthNumber, WritesToTerminal(out));

@@ -69,12 +69,12 @@ QString MonthGridText(int year, int month, bool colour)
     QString headings;
     for (int column = 0; column < 7; ++column) {
         const bool weekend = column == 0 || column == 6;
-        headings += Cell(kWeekdayHeadings[column].toString(),
-                         weekend ? std::optional(kWeekendRgb) : std::nullopt, colour);
+        headings +=
+            Cell(kWeekdayHeadings[column].toString(), weekend ? std::optional(kWeekendRgb) : std::nullopt, colour);
     }
     AppendLine(out, headings);
 
-    const int leadingBlanks = first.dayOfWeek() % 7;  // Qt's Sunday is 7
+    const int leadingBlanks = first.dayOfWeek() % 7; // Qt's Sunday is 7
     const int cellCount = leadingBlanks + first.daysInMonth();
     for (int weekStart = 0; weekStart < cellCount; weekStart += 7) {
         QString numbers;

@@ -7,8 +7,8 @@
 namespace lumora {
 namespace {
 
-QComboBox* addList(QWidget* parent, QBoxLayout* row, const char* name, const QString& unit, int first,
-                   int last, int width)
+QComboBox* addList(QWidget* parent, QBoxLayout* row, const char* name, const QString& unit, int first, int last,
+                   int width)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));

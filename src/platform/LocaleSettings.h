@@ -9,9 +9,9 @@
 namespace lumora {
 
 enum class LocaleSetting : unsigned {
-    LongDate = 0x20,   // LOCALE_SLONGDATE
-    ShortDate = 0x1F,  // LOCALE_SSHORTDATE
-    TimeFormat = 0x1003, // LOCALE_STIMEFORMAT
+    LongDate = 0x20,      // LOCALE_SLONGDATE
+    ShortDate = 0x1F,     // LOCALE_SSHORTDATE
+    TimeFormat = 0x1003,  // LOCALE_STIMEFORMAT
     DateSeparator = 0x1D, // LOCALE_SDATE
     TimeSeparator = 0x1E, // LOCALE_STIME
 };

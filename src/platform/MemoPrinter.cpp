@@ -26,8 +26,7 @@ void applyMemoPageLayout(QPrinter& printer)
 {
     printer.setFullPage(false);
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                      QPageLayout::Millimeter));
+                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
 }
 
 } // namespace

@@ -14,14 +14,22 @@ using namespace lumora;
 namespace {
 
 const QStringList kMemo20150609{
-    QStringLiteral("岁次:乙未年 壬午月 丙辰日"), QString(),
-    QStringLiteral("每日胎神占方:厨灶栖 外正东"), QString(),
-    QStringLiteral("五行:沙中土 开执位"), QString(),
-    QStringLiteral("冲:冲狗(庚戌)煞南"), QString(),
-    QStringLiteral("彭祖百忌:丙不修灶必见灾殃 辰不哭泣必主重丧"), QString(),
-    QStringLiteral("吉神宜趋:月德 时德 时阳 生气 要安"), QString(),
-    QStringLiteral("宜:解除 坏垣 馀事勿取"), QString(),
-    QStringLiteral("凶神宜忌:五虚 九空 天牢"), QString(),
+    QStringLiteral("岁次:乙未年 壬午月 丙辰日"),
+    QString(),
+    QStringLiteral("每日胎神占方:厨灶栖 外正东"),
+    QString(),
+    QStringLiteral("五行:沙中土 开执位"),
+    QString(),
+    QStringLiteral("冲:冲狗(庚戌)煞南"),
+    QString(),
+    QStringLiteral("彭祖百忌:丙不修灶必见灾殃 辰不哭泣必主重丧"),
+    QString(),
+    QStringLiteral("吉神宜趋:月德 时德 时阳 生气 要安"),
+    QString(),
+    QStringLiteral("宜:解除 坏垣 馀事勿取"),
+    QString(),
+    QStringLiteral("凶神宜忌:五虚 九空 天牢"),
+    QString(),
     QStringLiteral("忌:诸事不宜"),
 };
 
@@ -66,7 +74,8 @@ private Q_SLOTS:
 
     void openerTextsAreQueriedAsTyped()
     {
-        QPointer<TFormLumora> window = ShowDailyAlmanac(QStringLiteral("2015"), QStringLiteral("6"), QStringLiteral("9"));
+        QPointer<TFormLumora> window =
+            ShowDailyAlmanac(QStringLiteral("2015"), QStringLiteral("6"), QStringLiteral("9"));
         QCOMPARE(window->SMonth->currentText(), QStringLiteral("6"));
         QCOMPARE(window->Label1->text(), QStringLiteral("2015-6-9  农历乙未年四月廿三 星期二"));
         QCOMPARE(window->Memo1->toPlainText().split('\n'), kMemo20150609);
@@ -85,11 +94,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("empty year") << "" << "06" << "09" << "请选择年!";
-        QTest::newRow("blank month") << "2015" << "  " << "09" << "请选择月!";
-        QTest::newRow("empty day") << "2015" << "06" << "" << "请选择日!";
-        QTest::newRow("30 February") << "2015" << "02" << "30" << "请选择有效的日期!";
-        QTest::newRow("no row for 2051") << "2051" << "01" << "01" << "";
+        QTest::newRow("empty year") << ""
+                                    << "06"
+                                    << "09"
+                                    << "请选择年!";
+        QTest::newRow("blank month") << "2015"
+                                     << "  "
+                                     << "09"
+                                     << "请选择月!";
+        QTest::newRow("empty day") << "2015"
+                                   << "06"
+                                   << ""
+                                   << "请选择日!";
+        QTest::newRow("30 February") << "2015"
+                                     << "02"
+                                     << "30"
+                                     << "请选择有效的日期!";
+        QTest::newRow("no row for 2051") << "2051"
+                                         << "01"
+                                         << "01"
+                                         << "";
     }
     void complaintsAndMissingDaysLeaveTheWindowAsItWas()
     {
@@ -111,7 +135,8 @@ private Q_SLOTS:
 
     void firstQueryWithoutRowLeavesTheWindowEmpty()
     {
-        QPointer<TFormLumora> window = ShowDailyAlmanac(QStringLiteral("1900"), QStringLiteral("12"), QStringLiteral("31"));
+        QPointer<TFormLumora> window =
+            ShowDailyAlmanac(QStringLiteral("1900"), QStringLiteral("12"), QStringLiteral("31"));
         QVERIFY(window->isVisible());
         QVERIFY(window->Label1->text().isEmpty());
         QVERIFY(window->Memo1->toPlainText().isEmpty());
@@ -120,7 +145,8 @@ private Q_SLOTS:
 
     void printSendsTheMemoOnlyWhenItHasText()
     {
-        QPointer<TFormLumora> window = ShowDailyAlmanac(QStringLiteral("2051"), QStringLiteral("1"), QStringLiteral("1"));
+        QPointer<TFormLumora> window =
+            ShowDailyAlmanac(QStringLiteral("2051"), QStringLiteral("1"), QStringLiteral("1"));
         QTest::mouseClick(window->RzBitBtn3, Qt::LeftButton);
         QVERIFY(fake.printedMemos.isEmpty());
 
@@ -134,8 +160,10 @@ private Q_SLOTS:
 
     void windowsAreIndependentAndFreeThemselves()
     {
-        QPointer<TFormLumora> first = ShowDailyAlmanac(QStringLiteral("2015"), QStringLiteral("06"), QStringLiteral("09"));
-        QPointer<TFormLumora> second = ShowDailyAlmanac(QStringLiteral("2016"), QStringLiteral("02"), QStringLiteral("29"));
+        QPointer<TFormLumora> first =
+            ShowDailyAlmanac(QStringLiteral("2015"), QStringLiteral("06"), QStringLiteral("09"));
+        QPointer<TFormLumora> second =
+            ShowDailyAlmanac(QStringLiteral("2016"), QStringLiteral("02"), QStringLiteral("29"));
         QVERIFY(first != second);
         QCOMPARE(FormLumora, second.data());
 

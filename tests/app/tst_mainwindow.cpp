@@ -105,9 +105,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("year and month emptied") << "" << "" << "09" << "请选择年!";
-        QTest::newRow("blanks only") << "2015" << "   " << "09" << "请选择月!";
-        QTest::newRow("2014-02-29") << "2014" << "02" << "29" << "请选择有效的日期!";
+        QTest::newRow("year and month emptied") << ""
+                                                << ""
+                                                << "09"
+                                                << "请选择年!";
+        QTest::newRow("blanks only") << "2015"
+                                     << "   "
+                                     << "09"
+                                     << "请选择月!";
+        QTest::newRow("2014-02-29") << "2014"
+                                    << "02"
+                                    << "29"
+                                    << "请选择有效的日期!";
     }
     void queryComplaints()
     {
@@ -126,9 +135,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("day");
-        QTest::newRow("2016-02-29") << "2016" << "02" << "29";
-        QTest::newRow("year outside the list") << "1999" << "03" << "05";
-        QTest::newRow("unpadded month and day") << "2015" << "6" << "9";
+        QTest::newRow("2016-02-29") << "2016"
+                                    << "02"
+                                    << "29";
+        QTest::newRow("year outside the list") << "1999"
+                                               << "03"
+                                               << "05";
+        QTest::newRow("unpadded month and day") << "2015"
+                                                << "6"
+                                                << "9";
     }
     void queryPassesTheTextsAsTyped()
     {
@@ -142,8 +157,7 @@ private Q_SLOTS:
         QCOMPARE(windows.first()->SYear->currentText(), year);
         QCOMPARE(windows.first()->SMonth->currentText(), month);
         QCOMPARE(windows.first()->Sday->currentText(), day);
-        QCOMPARE(windows.first()->Label1->text().section(QStringLiteral("  "), 0, 0),
-                 year + '-' + month + '-' + day);
+        QCOMPARE(windows.first()->Label1->text().section(QStringLiteral("  "), 0, 0), year + '-' + month + '-' + day);
     }
 
     void eachPressOpensOneMoreWindow()
@@ -200,7 +214,6 @@ private Q_SLOTS:
         for (const QPointer<TFormLumora>& window : windows)
             QVERIFY(window.isNull());
     }
-
 
     void toolsMenuOpensTheCalendarWindowsModally()
     {

@@ -26,7 +26,8 @@ private Q_SLOTS:
         QCOMPARE(lines[0],
                  QStringLiteral("年龄   1月    2月   3月   4月   5月   6月   7月   8月   9月  10月   11月   12月"));
         for (int age = 18; age <= 45; ++age)
-            QVERIFY2(lines[age - 17].startsWith(QString::number(age) + QStringLiteral("     ")), qPrintable(lines[age - 17]));
+            QVERIFY2(lines[age - 17].startsWith(QString::number(age) + QStringLiteral("     ")),
+                     qPrintable(lines[age - 17]));
         QVERIFY(!ConceptionChartText().endsWith(u'\n'));
     }
 
@@ -36,9 +37,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
 
         QTest::newRow("18") << 18 << "18     女     男    女    男    男    男    男    男    男    男     男     男";
-        QTest::newRow("19, ideographic gap") << 19 << "19     男     女    男    女    女\u3000\u3000男    男    男    男    男     女     女";
+        QTest::newRow("19, ideographic gap")
+            << 19 << "19     男     女    男    女    女\u3000\u3000男    男    男    男    男     女     女";
         QTest::newRow("22") << 22 << "22     女     男    男    女    男    女    女    男    女    女     女     女";
-        QTest::newRow("45, ideographic gap") << 45 << "45     女     男    男    女    女\u3000\u3000女    男    女    男    女     男     男";
+        QTest::newRow("45, ideographic gap")
+            << 45 << "45     女     男    男    女    女\u3000\u3000女    男    女    男    女     男     男";
     }
     void wholeLines()
     {
@@ -61,8 +64,10 @@ private Q_SLOTS:
 
     void note()
     {
-        QCOMPARE(ConceptionChartNote(),
-                 QStringLiteral("说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。遇闰月，上半月以上个月份计算，下半月以下个月份计算。"));
+        QCOMPARE(
+            ConceptionChartNote(),
+            QStringLiteral(
+                "说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。遇闰月，上半月以上个月份计算，下半月以下个月份计算。"));
     }
 };
 

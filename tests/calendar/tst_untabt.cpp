@@ -46,8 +46,7 @@ private Q_SLOTS:
         QVERIFY(lines.first().startsWith(QStringLiteral("年龄")));
         QVERIFY(lines.last().startsWith(QStringLiteral("45")));
         QVERIFY(!chartMemo()->isReadOnly());
-        QCOMPARE(Frm_NanNv->findChild<QLabel*>(QStringLiteral("RzLabel1"))->text(),
-                 lumora::ConceptionChartNote());
+        QCOMPARE(Frm_NanNv->findChild<QLabel*>(QStringLiteral("RzLabel1"))->text(), lumora::ConceptionChartNote());
     }
 
     void editsVanishWithTheWindow()

@@ -34,8 +34,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("29 February 2015") << QStringList{"almanac", "2015", "02", "29"} << int(ExitBadInput)
-                                          << "请选择有效的日期!\n";
+        QTest::newRow("29 February 2015")
+            << QStringList{"almanac", "2015", "02", "29"} << int(ExitBadInput) << "请选择有效的日期!\n";
         QTest::newRow("blank year") << QStringList{"almanac", " ", "02", "01"} << int(ExitBadInput) << "请选择年!\n";
         QTest::newRow("day outside the data") << QStringList{"almanac", "2051", "1", "1"} << int(ExitNotFound)
                                               << "没有 2051-1-1 的黄历记录（数据覆盖 1901-01-01 至 2050-12-31）\n";

@@ -67,25 +67,82 @@ private Q_SLOTS:
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("expected"); // the complaint, or the date text
 
-        QTest::newRow("blank year") << "   " << "06" << "09" << "请选择年!";
-        QTest::newRow("empty month and day") << "2015" << "" << "" << "请选择月!";
-        QTest::newRow("empty day") << "2015" << "06" << " " << "请选择日!";
-        QTest::newRow("2015-02-29") << "2015" << "02" << "29" << "请选择有效的日期!";
-        QTest::newRow("2016-02-29") << "2016" << "02" << "29" << "2016-02-29";
-        QTest::newRow("1900-02-29 not leap") << "1900" << "02" << "29" << "请选择有效的日期!";
-        QTest::newRow("2000-02-29 leap") << "2000" << "02" << "29" << "2000-02-29";
-        QTest::newRow("month 13") << "2015" << "13" << "01" << "请选择有效的日期!";
-        QTest::newRow("month 0") << "2015" << "0" << "01" << "请选择有效的日期!";
-        QTest::newRow("31 April") << "2015" << "04" << "31" << "请选择有效的日期!";
-        QTest::newRow("unpadded") << "2015" << "6" << "9" << "2015-6-9";
-        QTest::newRow("blanks trimmed") << " 1999 " << "03 " << " 05" << "1999-03-05";
-        QTest::newRow("letters") << "2015" << "Jun" << "09" << "请选择有效的日期!";
-        QTest::newRow("sign") << "2015" << "+6" << "09" << "请选择有效的日期!";
-        QTest::newRow("extra part") << "2015" << "06-01" << "09" << "请选择有效的日期!";
-        QTest::newRow("full-width digits") << "２０１５" << "06" << "09" << "请选择有效的日期!";
-        QTest::newRow("year 0") << "0" << "01" << "01" << "请选择有效的日期!";
-        QTest::newRow("year 10000") << "10000" << "01" << "01" << "请选择有效的日期!";
-        QTest::newRow("two-digit year as written") << "15" << "6" << "9" << "15-6-9";
+        QTest::newRow("blank year") << "   "
+                                    << "06"
+                                    << "09"
+                                    << "请选择年!";
+        QTest::newRow("empty month and day") << "2015"
+                                             << ""
+                                             << ""
+                                             << "请选择月!";
+        QTest::newRow("empty day") << "2015"
+                                   << "06"
+                                   << " "
+                                   << "请选择日!";
+        QTest::newRow("2015-02-29") << "2015"
+                                    << "02"
+                                    << "29"
+                                    << "请选择有效的日期!";
+        QTest::newRow("2016-02-29") << "2016"
+                                    << "02"
+                                    << "29"
+                                    << "2016-02-29";
+        QTest::newRow("1900-02-29 not leap") << "1900"
+                                             << "02"
+                                             << "29"
+                                             << "请选择有效的日期!";
+        QTest::newRow("2000-02-29 leap") << "2000"
+                                         << "02"
+                                         << "29"
+                                         << "2000-02-29";
+        QTest::newRow("month 13") << "2015"
+                                  << "13"
+                                  << "01"
+                                  << "请选择有效的日期!";
+        QTest::newRow("month 0") << "2015"
+                                 << "0"
+                                 << "01"
+                                 << "请选择有效的日期!";
+        QTest::newRow("31 April") << "2015"
+                                  << "04"
+                                  << "31"
+                                  << "请选择有效的日期!";
+        QTest::newRow("unpadded") << "2015"
+                                  << "6"
+                                  << "9"
+                                  << "2015-6-9";
+        QTest::newRow("blanks trimmed") << " 1999 "
+                                        << "03 "
+                                        << " 05"
+                                        << "1999-03-05";
+        QTest::newRow("letters") << "2015"
+                                 << "Jun"
+                                 << "09"
+                                 << "请选择有效的日期!";
+        QTest::newRow("sign") << "2015"
+                              << "+6"
+                              << "09"
+                              << "请选择有效的日期!";
+        QTest::newRow("extra part") << "2015"
+                                    << "06-01"
+                                    << "09"
+                                    << "请选择有效的日期!";
+        QTest::newRow("full-width digits") << "２０１５"
+                                           << "06"
+                                           << "09"
+                                           << "请选择有效的日期!";
+        QTest::newRow("year 0") << "0"
+                                << "01"
+                                << "01"
+                                << "请选择有效的日期!";
+        QTest::newRow("year 10000") << "10000"
+                                    << "01"
+                                    << "01"
+                                    << "请选择有效的日期!";
+        QTest::newRow("two-digit year as written") << "15"
+                                                   << "6"
+                                                   << "9"
+                                                   << "15-6-9";
     }
     void checkPickedDate()
     {
@@ -155,11 +212,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("message");
         const QByteArray fixture = "fixture";
-        QTest::newRow("missing file") << QByteArray() << "select * from lumora" << "找不到数据文件";
+        QTest::newRow("missing file") << QByteArray() << "select * from lumora"
+                                      << "找不到数据文件";
         QTest::newRow("not a database") << QByteArray("plain text, not a database\n") << "select * from lumora"
                                         << "无法读取数据文件";
-        QTest::newRow("unknown table") << fixture << "select * from nosuchtable" << "无法读取数据文件";
-        QTest::newRow("a write") << fixture << "delete from lumora" << "无法读取数据文件";
+        QTest::newRow("unknown table") << fixture << "select * from nosuchtable"
+                                       << "无法读取数据文件";
+        QTest::newRow("a write") << fixture << "delete from lumora"
+                                 << "无法读取数据文件";
     }
     void failuresAreErrorsAndLeaveTheFileAlone()
     {

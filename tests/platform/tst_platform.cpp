@@ -48,8 +48,8 @@ public:
 QString pdfText(const QString& path)
 {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
-                                                  QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
         return QStringLiteral("<pdftotext failed: %1>").arg(QString::fromUtf8(pdftotext.readAllStandardError()));
     // Fonts may map some ideographs to their compatibility forms (radicals); fold them back.
@@ -86,7 +86,7 @@ private Q_SLOTS:
         RecordingSettings settings;
         settings.setWanted();
         settings.values[LocaleSetting::ShortDate] = QStringLiteral("YYYY-MM-DD"); // case matters
-        settings.values.erase(LocaleSetting::TimeSeparator);                       // empty counts as different
+        settings.values.erase(LocaleSetting::TimeSeparator);                      // empty counts as different
         normalizeLocaleSettings(settings);
         QCOMPARE(settings.writes, (QList{LocaleSetting::ShortDate, LocaleSetting::TimeSeparator}));
         QCOMPARE(settings.values[LocaleSetting::ShortDate], QStringLiteral("yyyy-MM-dd"));
@@ -104,10 +104,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain") << "找不到数据文件" << "找不到数据文件.";
-        QTest::newRow("has full stop") << "Disk full." << "Disk full.";
-        QTest::newRow("has Chinese full stop") << "出错了。" << "出错了。";
-        QTest::newRow("has exclamation") << "请选择年!" << "请选择年!";
+        QTest::newRow("plain") << "找不到数据文件"
+                               << "找不到数据文件.";
+        QTest::newRow("has full stop") << "Disk full."
+                                       << "Disk full.";
+        QTest::newRow("has Chinese full stop") << "出错了。"
+                                               << "出错了。";
+        QTest::newRow("has exclamation") << "请选择年!"
+                                         << "请选择年!";
     }
     void errorBoxTextEndsWithAFullStop()
     {

@@ -4,8 +4,8 @@
 
 #include "platform/Platform.h"
 
-#include <QStringList>
 #include <QList>
+#include <QStringList>
 
 #include <functional>
 
