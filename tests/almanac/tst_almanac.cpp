@@ -1,6 +1,7 @@
 #include "almanac/DailyAlmanac.h"
 #include "almanac/lumora.h"
 #include "support/FakePlatform.h"
+#include "support/Windows.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -33,11 +34,6 @@ const QStringList kMemo20150609{
     QStringLiteral("忌:诸事不宜"),
 };
 
-void deleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestAlmanacWindow : public QObject {
@@ -54,9 +50,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            window->close();
-        deleteClosedWindows();
+        closeAllWindows();
         scope.reset();
     }
 

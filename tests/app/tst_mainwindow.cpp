@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/Unt_Main.h"
 #include "support/FakePlatform.h"
+#include "support/Windows.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -25,11 +26,6 @@ QList<TFormLumora*> almanacWindows()
         if (auto* window = qobject_cast<TFormLumora*>(widget); window && window->isVisible())
             windows << window;
     return windows;
-}
-
-void deleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // An object whose event handler fails, as a window's would on a broken data file.
@@ -66,9 +62,7 @@ private Q_SLOTS:
     void cleanup()
     {
         fake.answerYes = true;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            window->close();
-        deleteClosedWindows();
+        closeAllWindows();
         main.reset();
         scope.reset();
     }
