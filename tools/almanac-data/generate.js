@@ -5,8 +5,13 @@
 // or the current date.
 //
 // Usage: node generate.js [output-path]   (stdout when no path is given)
+//
+// The library's lists of gods and of 宜 are mended by key from mends.tsv; the
+// report of the mends goes to stderr, and the run fails if any mend could not
+// be applied.
 
 const fs = require('fs');
+const path = require('path');
 const { Solar } = require('lunar-javascript');
 
 const FIRST_YEAR = 1901;
@@ -30,7 +35,103 @@ function joinList(list) {
   return list.join(' ');
 }
 
-function dayFields(y, m, d) {
+// Positions in a day's fields of the lists a mend may replace.
+const MENDABLE = { jsyq: 7, yi: 8, xsyq: 9 };
+const MENDS_FILE = path.join(__dirname, 'mends.tsv');
+const MEND_COLUMNS = ['key', 'field', 'current', 'mended', 'rule'];
+
+// The library looks these lists up by the month branch and the day 干支, so
+// one mend covers every day with that key: "亥月 己丑".
+function mendKey(lunar) {
+  return lunar.getMonthZhi() + '月 ' + lunar.getDayInGanZhi();
+}
+
+function readMends(file) {
+  const lines = fs.readFileSync(file, 'utf8').split('\n');
+  if (lines[lines.length - 1] === '') lines.pop();
+  if (lines.shift() !== MEND_COLUMNS.join('\t')) {
+    throw new Error(`${file}: header is not ${MEND_COLUMNS.join(', ')}`);
+  }
+  const mends = [];
+  const seen = new Set();
+  lines.forEach((line, i) => {
+    const where = `${file}:${i + 2}`;
+    const cols = line.split('\t');
+    if (cols.length !== MEND_COLUMNS.length || cols.some((c) => c === '')) {
+      throw new Error(`${where}: want ${MEND_COLUMNS.length} non-empty columns`);
+    }
+    const [key, field, current, mended] = cols;
+    if (!/^[子丑寅卯辰巳午未申酉戌亥]月 [甲乙丙丁戊己庚辛壬癸][子丑寅卯辰巳午未申酉戌亥]$/.test(key)) {
+      throw new Error(`${where}: key "${key}" is not like "寅月 辛未"`);
+    }
+    if (!(field in MENDABLE)) throw new Error(`${where}: no field "${field}"`);
+    if (current === mended) throw new Error(`${where}: mends nothing`);
+    if (seen.has(key + field)) throw new Error(`${where}: ${key} ${field} again`);
+    seen.add(key + field);
+    mends.push({ key, field, current, mended, changed: 0, refused: new Map() });
+  });
+  return mends;
+}
+
+function groupByKey(mends) {
+  const byKey = new Map();
+  for (const mend of mends) {
+    if (!byKey.has(mend.key)) byKey.set(mend.key, []);
+    byKey.get(mend.key).push(mend);
+  }
+  return byKey;
+}
+
+// Applies a mend only where the library still returns the list it was written
+// against: a later release that corrects the row, or changes it some other
+// way, must be looked at again rather than silently overwritten.
+function applyMends(fields, mends) {
+  let changed = false;
+  for (const mend of mends) {
+    const at = MENDABLE[mend.field];
+    if (fields[at] === mend.current) {
+      fields[at] = mend.mended;
+      mend.changed++;
+      changed = true;
+    } else {
+      const dates = mend.refused.get(fields[at]) || [];
+      dates.push(fields[0]);
+      mend.refused.set(fields[at], dates);
+    }
+  }
+  return changed;
+}
+
+// Writes what the mends did to stderr and returns whether all of them were
+// applied on every day of their key.
+function reportMends(mends, daysChanged) {
+  const log = (line) => process.stderr.write(line + '\n');
+  const perField = {};
+  let skipped = 0;
+  log(`mends: ${mends.length} from ${path.basename(MENDS_FILE)}`);
+  for (const mend of mends) {
+    perField[mend.field] = (perField[mend.field] || 0) + mend.changed;
+    const ok = mend.changed > 0 && mend.refused.size === 0;
+    log(`  ${mend.key} ${mend.field}: ${mend.changed} days${ok ? '' : ' SKIPPED'}`);
+    if (ok) continue;
+    skipped++;
+    if (mend.changed === 0 && mend.refused.size === 0) {
+      log('    no day has this key');
+    }
+    for (const [list, dates] of mend.refused) {
+      log(`    ${dates.length} days (first ${dates[0]}) the library returns: ${list}`);
+      log(`    mends.tsv expects: ${mend.current}`);
+    }
+  }
+  const fieldTotals = Object.keys(MENDABLE)
+    .map((f) => `${f} ${perField[f] || 0}`).join(', ');
+  log(`days changed per field: ${fieldTotals}`);
+  log(`days changed in all: ${daysChanged}`);
+  log(`mends skipped: ${skipped}`);
+  return skipped === 0;
+}
+
+function dayFields(y, m, d, mendsByKey) {
   const s = Solar.fromYmd(y, m, d);
   const l = s.getLunar();
 
@@ -57,11 +158,13 @@ function dayFields(y, m, d) {
     l.getDayChong() + ')煞' + l.getDaySha();
   const pzbj = l.getPengZuGan() + ' ' + l.getPengZuZhi();
 
-  return [
+  const fields = [
     gn, nn, suici, tszf, wuhang, cong, pzbj,
     joinList(l.getDayJiShen()), joinList(l.getDayYi()),
     joinList(l.getDayXiongSha()), joinList(l.getDayJi()),
   ];
+  const mended = applyMends(fields, mendsByKey.get(mendKey(l)) || []);
+  return { fields, mended };
 }
 
 function* days() {
@@ -73,10 +176,13 @@ function* days() {
   }
 }
 
-function generate() {
+function generate(mends) {
+  const byKey = groupByKey(mends);
   const lines = [];
+  let daysMended = 0;
   for (const [y, m, d] of days()) {
-    const fields = dayFields(y, m, d);
+    const { fields, mended } = dayFields(y, m, d, byKey);
+    if (mended) daysMended++;
     if (fields.length !== FIELD_COUNT) {
       throw new Error(`${fields[0]}: ${fields.length} fields`);
     }
@@ -99,11 +205,17 @@ function generate() {
   if (lines.length !== 150 * 365 + 37) {
     throw new Error(`wrote ${lines.length} days`);
   }
-  return lines.join('');
+  return { text: lines.join(''), daysMended };
 }
 
 function main() {
-  const out = generate();
+  const mends = readMends(MENDS_FILE);
+  const { text: out, daysMended } = generate(mends);
+  if (!reportMends(mends, daysMended)) {
+    process.stderr.write('not written: mends.tsv no longer fits the library\n');
+    process.exitCode = 1;
+    return;
+  }
   const target = process.argv[2];
   if (target) {
     fs.writeFileSync(target, out, 'utf8');
