@@ -30,7 +30,7 @@ void DailyQuery(benchmark::State& state)
         const QDate day = randomDay(random);
         lumora::Query query;
         query.setConnectionString(lumora::BirthConnectionString());
-        query.setSql(lumora::DailyAlmanacSql(day.toString(QStringLiteral("yyyy-M-d"))));
+        query.setSql(lumora::dailyAlmanacSql(day.toString(QStringLiteral("yyyy-M-d"))));
         query.open();
         for (const QString& column : kColumns)
             benchmark::DoNotOptimize(query.text(column));

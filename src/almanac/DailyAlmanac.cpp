@@ -29,15 +29,15 @@ constexpr std::array<LabelledColumn, 9> kMemoItems{{
 
 } // namespace
 
-QString DailyAlmanacSql(const QString& dateText)
+QString dailyAlmanacSql(const QString& dateText)
 {
     return QStringLiteral("Select top 1 * from lumora where gn = #") + dateText + QLatin1Char('#');
 }
 
-std::optional<AlmanacEntry> QueryDailyAlmanac(Query& query, const QString& dateText)
+std::optional<AlmanacEntry> queryDailyAlmanac(Query& query, const QString& dateText)
 {
     query.close();
-    query.setSql(DailyAlmanacSql(dateText));
+    query.setSql(dailyAlmanacSql(dateText));
     query.open();
     if (!query.hasRow())
         return std::nullopt;

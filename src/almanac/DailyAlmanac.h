@@ -17,10 +17,10 @@ struct AlmanacEntry {
 };
 
 // The SQL text for a day; dateText as CheckPickedDate yields it (e.g. "2015-6-9").
-QString DailyAlmanacSql(const QString& dateText);
+QString dailyAlmanacSql(const QString& dateText);
 
 // Runs the day's query on `query` (whose connection text is already set). Nothing when
 // the table has no row for the day; throws lumora::Error when the data file fails.
-std::optional<AlmanacEntry> QueryDailyAlmanac(Query& query, const QString& dateText);
+std::optional<AlmanacEntry> queryDailyAlmanac(Query& query, const QString& dateText);
 
 } // namespace lumora

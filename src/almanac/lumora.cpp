@@ -1,8 +1,8 @@
 #include "almanac/lumora.h"
 
 #include "almanac/DailyAlmanac.h"
-#include "data/DateLists.h"
-#include "data/PickedDateTip.h"
+#include "forms/DateLists.h"
+#include "forms/PickedDateTip.h"
 #include "data/uShare.h"
 #include "platform/ErrorReport.h"
 #include "platform/MemoPrinter.h"
@@ -90,7 +90,7 @@ QPushButton* addButton(QWidget* parent, QBoxLayout* row, const char* name, const
 
 } // namespace
 
-QString AlmanacGlossary()
+QString almanacGlossary()
 {
     QStringList lines;
     for (const GlossaryEntry& entry : kGlossary)
@@ -145,7 +145,7 @@ TFormLumora::TFormLumora(QWidget* parent)
     Memo2 = new QPlainTextEdit(this);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setReadOnly(true);
-    Memo2->setPlainText(AlmanacGlossary());
+    Memo2->setPlainText(almanacGlossary());
     addMemoGroup(this, layout, QStringLiteral("黄历名词解释："), Memo2, 3);
 
     connect(RzBitBtn1, &QPushButton::clicked, this, &TFormLumora::RzBitBtn1Click);
@@ -175,11 +175,11 @@ void TFormLumora::FormShow()
 void TFormLumora::RzBitBtn1Click()
 {
     const std::optional<PickedDate> picked =
-        CheckPickedDateWithTip(SYear->currentText(), SMonth->currentText(), Sday->currentText());
+        checkPickedDateShowingTip(SYear->currentText(), SMonth->currentText(), Sday->currentText());
     if (!picked)
         return;
     runReportingErrors([&] {
-        const std::optional<AlmanacEntry> entry = QueryDailyAlmanac(ADOQuery1, picked->dateText);
+        const std::optional<AlmanacEntry> entry = queryDailyAlmanac(ADOQuery1, picked->dateText);
         if (!entry)
             return; // no row for the day: the window keeps what it showed
         Label1->setText(entry->overview);

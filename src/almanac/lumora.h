@@ -54,6 +54,6 @@ TFormLumora* ShowDailyAlmanac(const QString& year = QString(), const QString& mo
                               const QString& day = QString());
 
 // The glossary of almanac terms shown under the result.
-QString AlmanacGlossary();
+QString almanacGlossary();
 
 } // namespace lumora

@@ -86,7 +86,7 @@ void drawTaiji(QPainter& painter, const QPointF& centre, qreal radius)
 
 } // namespace
 
-QPixmap BannerPicture()
+QPixmap bannerPicture()
 {
     QPixmap picture(788, 80);
     QPainter painter(&picture);
@@ -115,7 +115,7 @@ QPixmap BannerPicture()
     return picture;
 }
 
-QPixmap BackgroundPicture()
+QPixmap backgroundPicture()
 {
     QPixmap picture(800, 600);
     QPainter painter(&picture);
@@ -132,7 +132,7 @@ QPixmap BackgroundPicture()
     return picture;
 }
 
-QPixmap DecorationPicture()
+QPixmap decorationPicture()
 {
     QPixmap picture = transparentPicture(616, 478);
     QPainter painter(&picture);
@@ -175,7 +175,7 @@ QPixmap DecorationPicture()
     return picture;
 }
 
-QIcon ApplicationIcon()
+QIcon applicationIcon()
 {
     QPixmap picture = transparentPicture(64, 64);
     QPainter painter(&picture);

@@ -7,9 +7,9 @@
 
 namespace lumora {
 
-QPixmap BannerPicture();     // 788 × 80: the name and the slogan
-QPixmap BackgroundPicture(); // 800 × 600
-QPixmap DecorationPicture(); // 616 × 478
-QIcon ApplicationIcon();
+QPixmap bannerPicture();     // 788 × 80: the name and the slogan
+QPixmap backgroundPicture(); // 800 × 600
+QPixmap decorationPicture(); // 616 × 478
+QIcon applicationIcon();
 
 } // namespace lumora

@@ -6,8 +6,8 @@
 #include "app/ShellTargets.h"
 #include "calendar/DateWin.h"
 #include "calendar/Untabt.h"
-#include "data/DateLists.h"
-#include "data/PickedDateTip.h"
+#include "forms/DateLists.h"
+#include "forms/PickedDateTip.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -41,7 +41,7 @@ TFrmmain::TFrmmain(QWidget* parent)
 {
     setObjectName(QStringLiteral("Frmmain"));
     setWindowTitle(QStringLiteral("Lumora"));
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(applicationIcon());
     QFont songti(QStringLiteral("宋体"));
     songti.setPixelSize(12);
     setFont(songti);
@@ -73,15 +73,15 @@ void TFrmmain::createMenuBar()
     tools->setObjectName(QStringLiteral("ToolsMenu"));
     QAction* chart = tools->addAction(QStringLiteral("生男生女"));
     chart->setObjectName(QStringLiteral("ConceptionChartCommand"));
-    connect(chart, &QAction::triggered, this, [] { OpenConceptionChart(); });
+    connect(chart, &QAction::triggered, this, [] { openConceptionChart(); });
     QAction* calendar = tools->addAction(QStringLiteral("万年历法"));
     calendar->setObjectName(QStringLiteral("PerpetualCalendarCommand"));
-    connect(calendar, &QAction::triggered, this, [] { OpenPerpetualCalendar(); });
+    connect(calendar, &QAction::triggered, this, [] { openPerpetualCalendar(); });
 }
 
 QWidget* TFrmmain::createHeader()
 {
-    auto* banner = new PictureBox(BannerPicture(), this);
+    auto* banner = new PictureBox(bannerPicture(), this);
     RzPanel1 = banner;
     Image1 = banner;
     RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
@@ -117,7 +117,7 @@ QWidget* TFrmmain::createHeader()
 
     connect(RzButton57, &QPushButton::clicked, this, &TFrmmain::RzButton57Click);
     connect(RzButton56, &QPushButton::clicked, this, &TFrmmain::RzButton56Click);
-    connect(HomePageButton, &QPushButton::clicked, this, [] { platform().openUrl(HomePage()); });
+    connect(HomePageButton, &QPushButton::clicked, this, [] { platform().openUrl(homePage()); });
     connect(ChatButton, &QPushButton::clicked, this,
             [] { platform().openUrl(QUrl(QString::fromLatin1(shell::kSupportChat))); });
     return RzPanel1;
@@ -161,12 +161,12 @@ QWidget* TFrmmain::createBody()
         "#RzPanel2 { background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #EAF4FF, stop:1 #B9D7F2); }"));
     auto* gradientLayout = new QVBoxLayout(gradient);
     gradientLayout->setContentsMargins(0, 0, 0, 0);
-    Image15 = new PictureBox(BackgroundPicture(), gradient);
+    Image15 = new PictureBox(backgroundPicture(), gradient);
     Image15->setObjectName(QStringLiteral("Image15"));
     gradientLayout->addWidget(Image15);
     auto* inner = new QVBoxLayout(Image15);
     inner->setContentsMargins(0, 0, 0, 0);
-    Image3 = new PictureBox(DecorationPicture(), Image15);
+    Image3 = new PictureBox(decorationPicture(), Image15);
     Image3->setObjectName(QStringLiteral("Image3"));
     inner->addWidget(Image3);
     layout->addWidget(gradient, 1);
@@ -186,7 +186,7 @@ void TFrmmain::createStatusBar()
     RzStatusBar1->addWidget(RzStatusPane1, 1);
 }
 
-QUrl TFrmmain::HomePage()
+QUrl TFrmmain::homePage()
 {
     return QUrl(QString::fromLatin1(shell::kHomePage));
 }
@@ -199,7 +199,7 @@ void TFrmmain::FormShow()
 void TFrmmain::RzButton57Click()
 {
     const std::optional<PickedDate> picked =
-        CheckPickedDateWithTip(SYear->currentText(), SMonth->currentText(), Sday->currentText());
+        checkPickedDateShowingTip(SYear->currentText(), SMonth->currentText(), Sday->currentText());
     if (picked)
         ShowDailyAlmanac(picked->year, picked->month, picked->day);
 }
@@ -212,19 +212,19 @@ void TFrmmain::RzButton56Click()
 void TFrmmain::dxBarButton5Click()
 {
     if (FormCloseQuery())
-        EndApplication();
+        endApplication();
 }
 
 bool TFrmmain::FormCloseQuery()
 {
     if (!platform().askYesNo(this, QStringLiteral("询问"), QStringLiteral("您是否确定要退出系统？")))
         return false;
-    platform().openUrl(HomePage());
+    platform().openUrl(homePage());
     exitConfirmed_ = true;
     return true;
 }
 
-void TFrmmain::EndApplication()
+void TFrmmain::endApplication()
 {
     if (ending_)
         return;
@@ -248,7 +248,7 @@ void TFrmmain::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-    EndApplication();
+    endApplication();
 }
 
 } // namespace lumora

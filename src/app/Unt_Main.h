@@ -45,7 +45,7 @@ public:
     void dxBarButton5Click();
 
     // The product's home page, opened when the user leaves.
-    static QUrl HomePage();
+    static QUrl homePage();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -56,7 +56,7 @@ private:
     // Asks the exit question; on Yes opens the home page and returns true.
     bool FormCloseQuery();
     // Closes every window and stops the event loop, without asking again.
-    void EndApplication();
+    void endApplication();
 
     QWidget* createHeader();
     QWidget* createBody();

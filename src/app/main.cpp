@@ -7,7 +7,7 @@
 int main(int argc, char* argv[])
 {
     lumora::Application app(argc, argv);
-    app.setWindowIcon(lumora::ApplicationIcon());
+    app.setWindowIcon(lumora::applicationIcon());
     lumora::normalizeLocaleSettings(lumora::systemLocaleSettings());
 
     lumora::TFrmmain Frmmain;

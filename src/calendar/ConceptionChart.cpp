@@ -68,7 +68,7 @@ QString ChartLine(int age, QStringView children)
 
 } // namespace
 
-QString ConceptionChartText()
+QString conceptionChartText()
 {
     QString text = kHeading.toString();
     int age = kFirstAge;
@@ -77,7 +77,7 @@ QString ConceptionChartText()
     return text;
 }
 
-QString ConceptionChartNote()
+QString conceptionChartNote()
 {
     return QStringLiteral(
         "说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。遇闰月，上半月以上个月份计算，下半月以下个月份计算。");

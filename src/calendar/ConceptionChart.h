@@ -7,9 +7,9 @@
 namespace lumora {
 
 // A heading and one line per mother's age, 18 to 45, joined by "\n" without a final one.
-QString ConceptionChartText();
+QString conceptionChartText();
 
 // The note shown under the chart.
-QString ConceptionChartNote();
+QString conceptionChartNote();
 
 } // namespace lumora

@@ -10,15 +10,13 @@
 namespace lumora {
 namespace {
 
-using detail::kFirstTableYear;
-using detail::kLastTableYear;
 
 // clang-format off
 // Days before each month in a common year; a leap year adds one from March on.
 constexpr std::array<int, 12> kDaysBeforeMonth{0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 
 // Names used by the Chinese calendar, indexed by month 1..12, day 1..30, term 1..24 and
-// zodiac cycle position 0..11 (0 for 1972).
+// zodiac cycle position 0..11 (0 for 1972); week-days by QDate::dayOfWeek(), 1..7 from Monday.
 constexpr std::array<QStringView, 13> kCnMonthNames{
     u"", u"正", u"二", u"三", u"四", u"五", u"六", u"七", u"八", u"九", u"十", u"冬", u"腊"};
 constexpr std::array<QStringView, 31> kCnDayNames{
@@ -30,6 +28,8 @@ constexpr std::array<QStringView, 25> kSolarTermNames{
     u"",
     u"小寒", u"大寒", u"立春", u"雨水", u"惊蛰", u"春分", u"清明", u"谷雨", u"立夏", u"小满", u"芒种", u"夏至",
     u"小暑", u"大暑", u"立秋", u"处暑", u"白露", u"秋分", u"寒露", u"霜降", u"立冬", u"小雪", u"大雪", u"冬至"};
+constexpr std::array<QStringView, 8> kWeekdayNames{
+    u"", u"星期一", u"星期二", u"星期三", u"星期四", u"星期五", u"星期六", u"星期日"};
 constexpr std::array<QStringView, 12> kZodiacNames{
     u"子鼠", u"丑牛", u"寅虎", u"卯兔", u"辰龙", u"巳蛇", u"午马", u"未羊", u"申猴", u"酉鸡", u"戌狗", u"亥猪"};
 
@@ -83,30 +83,30 @@ constexpr std::array kMonthSigns{
 };
 // clang-format on
 
-bool IsLeapYear(int year)
+bool isLeapYear(int year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-int DaysInYear(int year)
+int daysInYear(int year)
 {
-    return IsLeapYear(year) ? 366 : 365;
+    return isLeapYear(year) ? 366 : 365;
 }
 
 // Days since 1 January, 0..365; month must be 1..12.
-int DayOffsetInYear(int year, int month, int day)
+int dayOffsetInYear(int year, int month, int day)
 {
-    const int leapDay = month > 2 && IsLeapYear(year) ? 1 : 0;
+    const int leapDay = month > 2 && isLeapYear(year) ? 1 : 0;
     return kDaysBeforeMonth[static_cast<std::size_t>(month - 1)] + leapDay + day - 1;
 }
 
-bool InTableRange(int year)
+bool inTableRange(int year)
 {
-    return year >= kFirstTableYear && year <= kLastTableYear;
+    return year >= kFirstCnYear && year <= kLastCnYear;
 }
 
 // month is negative for a leap month, day 1..30.
-CnDateCode CodeOf(int month, int day)
+CnDateCode codeOf(int month, int day)
 {
     return month < 0 ? month * 100 - day : month * 100 + day;
 }
@@ -114,9 +114,9 @@ CnDateCode CodeOf(int month, int day)
 // The lunar date `offset` days after 1 January of `year` (a year of the table). A month
 // still running on 1 January may be the previous year's leap month, which only the
 // previous year's record knows; `lookBack` asks it, through 31 December.
-CnDateCode CnDateAt(int year, int offset, bool lookBack)
+CnDateCode cnDateAt(int year, int offset, bool lookBack)
 {
-    const std::uint32_t record = detail::LunarYearRecord(year);
+    const std::uint32_t record = detail::lunarYearRecord(year);
     const int firstMonth = (record >> 31) != 0 ? 12 : 11;       // month in progress on 1 January
     const int firstDay = static_cast<int>(record >> 24) & 0x7F; // its day on 1 January, 1..30
     const std::uint32_t lengthBits = (record >> 8) & 0xFFFF;    // bit 15: first month has 30 days
@@ -127,30 +127,35 @@ CnDateCode CnDateAt(int year, int offset, bool lookBack)
     int end = monthLength(0) - firstDay; // offset of the first month's last day
     if (offset <= end) {
         const bool inLeapMonth =
-            lookBack && year > kFirstTableYear && CnDateAt(year - 1, DaysInYear(year - 1) - 1, false) < 0;
-        return CodeOf(inLeapMonth ? -firstMonth : firstMonth, firstDay + offset);
+            lookBack && year > kFirstCnYear && cnDateAt(year - 1, daysInYear(year - 1) - 1, false) < 0;
+        return codeOf(inLeapMonth ? -firstMonth : firstMonth, firstDay + offset);
     }
 
     int month = firstMonth; // negative while in a leap month
     for (int k = 1;; ++k) {
         month = leapMonth != 0 && month == leapMonth ? -leapMonth : std::abs(month) % 12 + 1;
         if (offset <= end + monthLength(k))
-            return CodeOf(month, offset - end);
+            return codeOf(month, offset - end);
         end += monthLength(k);
     }
 }
 
-int CnMonthOf(CnDateCode code)
+} // namespace
+
+bool inCnRange(const QDate& date)
+{
+    return date.isValid() && inTableRange(date.year());
+}
+
+int cnMonthOf(CnDateCode code)
 {
     return code / 100;
 }
 
-int CnDayOf(CnDateCode code)
+int cnDayOf(CnDateCode code)
 {
     return std::abs(code % 100);
 }
-
-} // namespace
 
 CnDateCode CnDateOf(const QDate& date)
 {
@@ -158,16 +163,16 @@ CnDateCode CnDateOf(const QDate& date)
     int month = 0;
     int day = 0;
     date.getDate(&year, &month, &day);
-    if (!InTableRange(year))
+    if (!inTableRange(year))
         return 0;
-    return CnDateAt(year, DayOffsetInYear(year, month, day), true);
+    return cnDateAt(year, dayOffsetInYear(year, month, day), true);
 }
 
 int SolarTermOf(int year, int month, int day)
 {
-    if (!InTableRange(year) || month < 1 || month > 12)
+    if (!inTableRange(year) || month < 1 || month > 12)
         return 0;
-    const int packed = detail::SolarTermByte(year, month);
+    const int packed = detail::solarTermByte(year, month);
     if (day < 15)
         return day == 15 - (packed >> 4) ? 2 * month - 1 : 0;
     return day == 15 + (packed & 0x0F) ? 2 * month : 0;
@@ -181,12 +186,17 @@ int DayOfYearOf(const QDate& date)
     int month = 0;
     int day = 0;
     date.getDate(&year, &month, &day);
-    return DayOffsetInYear(year, month, day) + 1;
+    return dayOffsetInYear(year, month, day) + 1;
 }
 
 QString CnMonthName(const QDate& date)
 {
-    const int month = CnMonthOf(CnDateOf(date));
+    return CnMonthName(CnDateOf(date));
+}
+
+QString CnMonthName(CnDateCode code)
+{
+    const int month = cnMonthOf(code);
     if (month > 0)
         return kCnMonthNames[static_cast<std::size_t>(month)].toString() + u'月';
     if (month < 0)
@@ -196,20 +206,29 @@ QString CnMonthName(const QDate& date)
 
 QString CnDayName(const QDate& date)
 {
-    return kCnDayNames[static_cast<std::size_t>(CnDayOf(CnDateOf(date)))].toString();
+    return CnDayName(CnDateOf(date));
+}
+
+QString CnDayName(CnDateCode code)
+{
+    return kCnDayNames[static_cast<std::size_t>(cnDayOf(code))].toString();
 }
 
 QString CnFestival(const QDate& date)
 {
-    const CnDateCode code = CnDateOf(date);
-    const int month = CnMonthOf(code);
-    const int day = CnDayOf(code);
+    return CnFestival(CnDateOf(date), CnDateOf(date.addDays(1)));
+}
+
+QString CnFestival(CnDateCode code, CnDateCode nextDayCode)
+{
+    const int month = cnMonthOf(code);
+    const int day = cnDayOf(code);
     for (const CnFestivalDay& festival : kCnFestivalDays) {
         if (festival.month == month && festival.day == day)
             return festival.name.toString();
     }
     // The last day of the twelfth month, ordinary or leap, whatever its length.
-    if (month != 1 && CnMonthOf(CnDateOf(date.addDays(1))) == 1)
+    if (month != 1 && cnMonthOf(nextDayCode) == 1)
         return QStringLiteral("除夕");
     return {};
 }
@@ -219,7 +238,7 @@ QString CnZodiacName(const QDate& date)
     const int cycle = ((date.year() - 1972) % 12 + 12) % 12;
     // Early in the Gregorian year a lunar 11th or 12th month still belongs to the lunar
     // year before.
-    const bool lunarYearBefore = date.month() <= 3 && std::abs(CnMonthOf(CnDateOf(date))) >= 11;
+    const bool lunarYearBefore = date.month() <= 3 && std::abs(cnMonthOf(CnDateOf(date))) >= 11;
     const int index = lunarYearBefore ? (cycle + 11) % 12 : cycle;
     return kZodiacNames[static_cast<std::size_t>(index)].toString();
 }
@@ -260,6 +279,13 @@ QString ConstellationName(const QDate& date)
 QString ConstellationOfDay(int day, const QDate& date)
 {
     return ConstellationName(QDate(date.year(), date.month(), day));
+}
+
+QString weekdayName(int dayOfWeek)
+{
+    if (dayOfWeek < 1 || dayOfWeek > 7)
+        return {};
+    return kWeekdayNames[static_cast<std::size_t>(dayOfWeek)].toString();
 }
 
 } // namespace lumora

@@ -203,14 +203,14 @@ constexpr std::array<std::uint8_t, 1800> SolarTermDays{
 
 } // namespace
 
-std::uint32_t LunarYearRecord(int year)
+std::uint32_t lunarYearRecord(int year)
 {
-    return LunarYearInfo[static_cast<std::size_t>(year - kFirstTableYear)];
+    return LunarYearInfo[static_cast<std::size_t>(year - kFirstCnYear)];
 }
 
-std::uint8_t SolarTermByte(int year, int month)
+std::uint8_t solarTermByte(int year, int month)
 {
-    return SolarTermDays[static_cast<std::size_t>((year - kFirstTableYear) * 12 + month - 1)];
+    return SolarTermDays[static_cast<std::size_t>((year - kFirstCnYear) * 12 + month - 1)];
 }
 
 } // namespace lumora::detail

@@ -23,35 +23,28 @@ TFRM_Date* FRM_Date = nullptr;
 
 namespace {
 
-// Week-day names from Sunday, the first column of the grid.
-// clang-format off
-constexpr std::array<const char16_t*, 7> WeekdayNames = {
-    u"星期日", u"星期一", u"星期二", u"星期三", u"星期四", u"星期五", u"星期六",
-};
-// clang-format on
+constexpr QSize kClientSize{331, 285};
+constexpr QRect kDayTemplateRect{14, 56, 36, 16};
+constexpr QRect kCnDayTemplateRect{13, 73, 36, 12};
+constexpr int kCellStepX = 42;
+constexpr int kCellStepY = 32;
+constexpr int kWeekdayStepX = 40;
+constexpr int kWeekdayLeft = 20; // centres the 40-pixel heading row over the 42-pixel grid
+constexpr int kUpperWeekdayTop = 38;
+constexpr int kLowerWeekdayTop = 253;
 
-constexpr QSize ClientSize{331, 285};
-constexpr QRect DayTemplateRect{14, 56, 36, 16};
-constexpr QRect CnDayTemplateRect{13, 73, 36, 12};
-constexpr int CellStepX = 42;
-constexpr int CellStepY = 32;
-constexpr int WeekdayStepX = 40;
-constexpr int WeekdayLeft = 20; // centres the 40-pixel heading row over the 42-pixel grid
-constexpr int UpperWeekdayTop = 38;
-constexpr int LowerWeekdayTop = 253;
-
-constexpr QRgb White = 0xFFFFFF;
-constexpr QRgb Black = 0x000000;
-constexpr QRgb Red = 0xFF0000;
-constexpr QRgb Blue = 0x0000FF;
-constexpr QRgb MonthNumberColour = 0x8080C0;
-constexpr QRgb TodayBackground = 0xCEF2D0;
-constexpr QRgb YearWatermarkColour = 0xFFE8DD;
-constexpr QRgb MonthWatermarkColour = 0xEBEBEB;
-constexpr QRgb MarkColour = 0x7EE281;
-constexpr QRgb CnDayColour = 0x004000;
-constexpr QRgb ZodiacColour = 0xDDDDFF;
-constexpr QRgb ConstellationColour = 0xFF80FF;
+constexpr QRgb kWhite = 0xFFFFFF;
+constexpr QRgb kBlack = 0x000000;
+constexpr QRgb kRed = 0xFF0000;
+constexpr QRgb kBlue = 0x0000FF;
+constexpr QRgb kMonthNumberColour = 0x8080C0;
+constexpr QRgb kTodayBackground = 0xCEF2D0;
+constexpr QRgb kYearWatermarkColour = 0xFFE8DD;
+constexpr QRgb kMonthWatermarkColour = 0xEBEBEB;
+constexpr QRgb kMarkColour = 0x7EE281;
+constexpr QRgb kCnDayColour = 0x004000;
+constexpr QRgb kZodiacColour = 0xDDDDFF;
+constexpr QRgb kConstellationColour = 0xFF80FF;
 
 // A label that reports a mouse press, and a click: a left press released over it.
 class PressableLabel final : public QLabel {
@@ -130,7 +123,7 @@ QFrame* addLine(QWidget* parent, const QString& name, int top)
     line->setObjectName(name);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(8, top, ClientSize.width() - 16, 2);
+    line->setGeometry(8, top, kClientSize.width() - 16, 2);
     return line;
 }
 
@@ -172,11 +165,11 @@ PressableLabel* addCellLabel(QWidget* parent, const QString& name, const QLabel&
 void addWeekdayRow(QWidget* parent, const std::array<QLabel**, 7>& members, int firstNumber, int top)
 {
     for (int column = 0; column < 7; ++column) {
-        const QRect geometry(WeekdayLeft + column * WeekdayStepX, top, 36, 14);
+        const QRect geometry(kWeekdayLeft + column * kWeekdayStepX, top, 36, 14);
         QLabel* label = addLabel(parent, QStringLiteral("Label%1").arg(firstNumber + column),
-                                 QString::fromUtf16(WeekdayNames[column]), geometry);
+                                 weekdayName(column == 0 ? 7 : column), geometry);
         const bool weekend = column == 0 || column == 6;
-        setTextColour(*label, weekend ? Red : Black);
+        setTextColour(*label, weekend ? kRed : kBlack);
         *members[column] = label;
     }
 }
@@ -188,9 +181,9 @@ TFRM_Date::TFRM_Date(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FRM_Date"));
     setWindowTitle(QStringLiteral("Tesmer日历"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ClientSize);
+    setFixedSize(kClientSize);
     setFont(songFont(12));
-    setFill(*this, White);
+    setFill(*this, kWhite);
 
     createGridFrame();
     createHeader();
@@ -203,31 +196,31 @@ void TFRM_Date::createGridFrame()
 {
     Shape1 = new QFrame(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(QRect(QPoint(0, 0), ClientSize));
+    Shape1->setGeometry(QRect(QPoint(0, 0), kClientSize));
     Shape1->setFrameShape(QFrame::Box);
     Shape1->setFrameShadow(QFrame::Plain);
-    setFill(*Shape1, White);
+    setFill(*Shape1, kWhite);
 
     Label20 = addLabel(this, QStringLiteral("Label20"), {}, QRect(8, 58, 315, 80));
     Label20->setFont(arialBlackFont(64));
-    setTextColour(*Label20, YearWatermarkColour);
+    setTextColour(*Label20, kYearWatermarkColour);
     Label16 = addLabel(this, QStringLiteral("Label16"), {}, QRect(8, 112, 315, 140));
     Label16->setFont(arialBlackFont(120));
-    setTextColour(*Label16, MonthWatermarkColour);
+    setTextColour(*Label16, kMonthWatermarkColour);
 
     Shape2 = new QFrame(this);
     Shape2->setObjectName(QStringLiteral("Shape2"));
     Shape2->resize(38, 30);
-    setFill(*Shape2, MarkColour);
+    setFill(*Shape2, kMarkColour);
 
-    day1 = addLabel(this, QStringLiteral("day1"), {}, DayTemplateRect);
+    day1 = addLabel(this, QStringLiteral("day1"), {}, kDayTemplateRect);
     // The day numbers alone are sized in points.
     day1->setFont(QFont(QStringLiteral("Arial Black"), 11, QFont::Black));
-    setTextColour(*day1, Black);
+    setTextColour(*day1, kBlack);
     day1->hide();
-    Cnday = addLabel(this, QStringLiteral("Cnday"), {}, CnDayTemplateRect);
+    Cnday = addLabel(this, QStringLiteral("Cnday"), {}, kCnDayTemplateRect);
     Cnday->setFont(songFont(12));
-    setTextColour(*Cnday, CnDayColour);
+    setTextColour(*Cnday, kCnDayColour);
     Cnday->hide();
 }
 
@@ -237,7 +230,7 @@ void TFRM_Date::createHeader()
     Label17 = addClickable(
         this, QStringLiteral("Label17"), {}, QRect(4, 0, 44, 38), [this] { Label17Click(); }, rightAligned);
     Label17->setFont(fontOf(QStringLiteral("Arial"), 32, QFont::Bold));
-    setTextColour(*Label17, MonthNumberColour);
+    setTextColour(*Label17, kMonthNumberColour);
     Label17->setToolTip(QStringLiteral("单击改变月份"));
     Label18 = addLabel(this, QStringLiteral("Label18"), QStringLiteral("月"), QRect(49, 14, 16, 18));
     Label18->setFont(songFont(14, QFont::Bold));
@@ -247,36 +240,36 @@ void TFRM_Date::createHeader()
     Label1 = addClickable(
         this, QStringLiteral("Label1"), {}, QRect(88, 0, 100, 38), [this] { Label1Click(); }, rightAligned);
     Label1->setFont(arialBlackFont(29));
-    setTextColour(*Label1, Blue);
+    setTextColour(*Label1, kBlue);
     Label1->setToolTip(QStringLiteral("单击改变年份"));
     Label19 = addLabel(this, QStringLiteral("Label19"), QStringLiteral("年"), QRect(189, 14, 16, 18));
     Label19->setFont(songFont(14, QFont::Bold));
-    UpDown1 = addSpinner(this, QStringLiteral("UpDown1"), 1901, 2050, QPoint(206, 8));
+    UpDown1 = addSpinner(this, QStringLiteral("UpDown1"), kFirstCnYear, kLastCnYear, QPoint(206, 8));
     connect(UpDown1, &QSpinBox::valueChanged, this, &TFRM_Date::UpDown1Click);
 
     StaticText1 = addClickable(this, QStringLiteral("StaticText1"), QStringLiteral("今天"), QRect(272, 10, 44, 20),
                                [this] { StaticText1Click(); });
     StaticText1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setFill(*StaticText1, TodayBackground);
+    setFill(*StaticText1, kTodayBackground);
 
-    addWeekdayRow(this, {&Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8}, 2, UpperWeekdayTop);
-    Bevel2 = addLine(this, QStringLiteral("Bevel2"), UpperWeekdayTop + 15);
-    Bevel1 = addLine(this, QStringLiteral("Bevel1"), LowerWeekdayTop - 4);
-    addWeekdayRow(this, {&Label9, &Label10, &Label11, &Label12, &Label13, &Label14, &Label15}, 9, LowerWeekdayTop);
+    addWeekdayRow(this, {&Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8}, 2, kUpperWeekdayTop);
+    Bevel2 = addLine(this, QStringLiteral("Bevel2"), kUpperWeekdayTop + 15);
+    Bevel1 = addLine(this, QStringLiteral("Bevel1"), kLowerWeekdayTop - 4);
+    addWeekdayRow(this, {&Label9, &Label10, &Label11, &Label12, &Label13, &Label14, &Label15}, 9, kLowerWeekdayTop);
 
     // The last grid row holds only two cells; the zodiac and constellation fill the rest.
     Label21 = addLabel(this, QStringLiteral("Label21"), {}, QRect(244, 213, 78, 35));
     Label21->setFont(fontOf(QStringLiteral("隶书"), 35, QFont::Bold));
-    setTextColour(*Label21, ZodiacColour);
+    setTextColour(*Label21, kZodiacColour);
     Label22 = addLabel(this, QStringLiteral("Label22"), {}, QRect(150, 220, 92, 24), Qt::AlignRight | Qt::AlignVCenter);
     Label22->setFont(fontOf(QStringLiteral("黑体"), 19, QFont::Bold));
-    setTextColour(*Label22, ConstellationColour);
+    setTextColour(*Label22, kConstellationColour);
 }
 
 void TFRM_Date::BuildDayCells()
 {
-    for (int cell = 1; cell <= CellCount; ++cell) {
-        const QPoint offset(((cell - 1) % 7) * CellStepX, ((cell - 1) / 7) * CellStepY);
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+        const QPoint offset(((cell - 1) % 7) * kCellStepX, ((cell - 1) / 7) * kCellStepY);
 
         PressableLabel* dayLabel = addCellLabel(this, QStringLiteral("DayLabel%1").arg(cell), *day1, offset);
         dayLabel->onPress = [this, dayLabel] { CnDayMouseDown(*dayLabel); };
@@ -305,14 +298,15 @@ void TFRM_Date::ShowMonth(const QDate& date)
     int drawnDays = 0;
     // A failure while filling ends the filling quietly.
     try {
+        const QList<DayCellText> texts = monthSheetTexts(date);
         for (int day = 1; day <= date.daysInMonth(); ++day) {
             const int cell = firstCell_ + day - 1;
             QLabel& dayLabel = *DayLabels[cell];
             QLabel& cnDayLabel = *CnDayLabels[cell];
             dayLabel.setText(QString::number(day));
-            const DayCellText text = DayCellTextOf(date, day);
+            const DayCellText& text = texts[day - 1];
             cnDayLabel.setText(text.text);
-            setTextColour(cnDayLabel, CellToneRgb(text.tone));
+            setTextColour(cnDayLabel, cellToneRgb(text.tone));
             if (day == date.day()) {
                 CnDayMouseDown(dayLabel);
                 Label22->setText(ConstellationOfDay(day, date));
@@ -324,7 +318,7 @@ void TFRM_Date::ShowMonth(const QDate& date)
 
     // Only the cells of drawn days show. Set once per cell rather than hiding all and
     // showing some: each change of visibility costs an update of the window.
-    for (int cell = 1; cell <= CellCount; ++cell) {
+    for (int cell = 1; cell <= kCellCount; ++cell) {
         const bool drawn = cell >= firstCell_ && cell < firstCell_ + drawnDays;
         DayLabels[cell]->setVisible(drawn);
         CnDayLabels[cell]->setVisible(drawn);
@@ -438,7 +432,7 @@ void TFRM_Date::FormClose(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-void OpenPerpetualCalendar()
+void openPerpetualCalendar()
 {
     delete FRM_Date;
     FRM_Date = new TFRM_Date;

@@ -3,7 +3,7 @@
 // day number over the text the month sheet chooses for it, with spinners for the year
 // (1901..2050) and the month, "今天", and the zodiac and constellation of the shown days.
 //
-//   spinners, "今天" ──> ShowMonth(date) ──DayCellTextOf──> cell labels, selection mark
+//   spinners, "今天" ──> ShowMonth(date) ──monthSheetTexts──> cell labels, selection mark
 //   press on a cell ──> selection mark moves;  click ──> SelDay (no redraw)
 
 #include <QDate>
@@ -64,7 +64,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    static constexpr int CellCount = 37;
+    static constexpr int kCellCount = 37;
 
     void createHeader();
     void createGridFrame();
@@ -87,8 +87,8 @@ private:
     static QDate ClampedDate(int year, int month, int day);
 
     // Cell i (1..37) is DayLabels[i] over CnDayLabels[i]; index 0 is unused.
-    std::array<QLabel*, CellCount + 1> DayLabels{};
-    std::array<QLabel*, CellCount + 1> CnDayLabels{};
+    std::array<QLabel*, kCellCount + 1> DayLabels{};
+    std::array<QLabel*, kCellCount + 1> CnDayLabels{};
     // The cell that holds day 1 of the shown month, 1..7 (1 for Sunday).
     int firstCell_ = 1;
 
@@ -104,6 +104,6 @@ private:
 extern TFRM_Date* FRM_Date;
 
 // Replaces any earlier instance with a new window and runs it modally.
-void OpenPerpetualCalendar();
+void openPerpetualCalendar();
 
 } // namespace lumora

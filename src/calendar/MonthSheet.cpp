@@ -18,25 +18,40 @@ constexpr std::array<unsigned, 5> kToneRgb{
 };
 // clang-format on
 
-} // namespace
-
-DayCellText DayCellTextOf(const QDate& monthDate, int day)
+// Tried from the strongest rule down; the first that names the day wins.
+DayCellText dayCellText(const QDate& date, CnDateCode code, CnDateCode nextCode)
 {
-    const QDate cellDate(monthDate.year(), monthDate.month(), day);
-    // Tried from the strongest rule down; the first that names the day wins.
-    if (QString festival = CnFestival(cellDate); !festival.isEmpty())
+    if (QString festival = CnFestival(code, nextCode); !festival.isEmpty())
         return {festival, CellTone::LunarFestival};
-    if (QString term = SolarTermName(cellDate); !term.isEmpty())
+    if (QString term = SolarTermName(date); !term.isEmpty())
         return {term, CellTone::SolarTerm};
-    if (QString festival = GregFestival(day, monthDate); !festival.isEmpty())
+    if (QString festival = GregFestival(date.day(), date); !festival.isEmpty())
         return {festival, CellTone::GregorianFestival};
-    const QString dayName = CnDayName(cellDate);
-    if (dayName == u"初一")
-        return {CnMonthName(cellDate), CellTone::LunarMonthStart};
-    return {dayName, CellTone::LunarDay};
+    if (cnDayOf(code) == 1)
+        return {CnMonthName(code), CellTone::LunarMonthStart};
+    return {CnDayName(code), CellTone::LunarDay};
 }
 
-unsigned CellToneRgb(CellTone tone)
+} // namespace
+
+QList<DayCellText> monthSheetTexts(const QDate& monthDate)
+{
+    const QDate first(monthDate.year(), monthDate.month(), 1);
+    const int length = first.daysInMonth();
+    QList<DayCellText> texts;
+    texts.reserve(length);
+    CnDateCode code = CnDateOf(first);
+    for (int day = 1; day <= length; ++day) {
+        const QDate date = first.addDays(day - 1);
+        // The day after is converted here for 除夕 and carried over as the next day's code.
+        const CnDateCode nextCode = CnDateOf(date.addDays(1));
+        texts << dayCellText(date, code, nextCode);
+        code = nextCode;
+    }
+    return texts;
+}
+
+unsigned cellToneRgb(CellTone tone)
 {
     return kToneRgb[static_cast<std::size_t>(tone)];
 }

@@ -3,6 +3,7 @@
 // calendar window and the command line's month view.
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 namespace lumora {
@@ -22,10 +23,11 @@ struct DayCellText {
     CellTone tone = CellTone::LunarDay;
 };
 
-// The text under day `day` of the month that `monthDate` lies in.
-DayCellText DayCellTextOf(const QDate& monthDate, int day);
+// The texts under the day numbers of the month that `monthDate` lies in, day 1 first.
+// Each day is converted to the lunar calendar once.
+QList<DayCellText> monthSheetTexts(const QDate& monthDate);
 
 // The colour of a tone as 0xRRGGBB.
-unsigned CellToneRgb(CellTone tone);
+unsigned cellToneRgb(CellTone tone);
 
 } // namespace lumora

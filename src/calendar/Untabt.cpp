@@ -14,8 +14,8 @@ TFrm_NanNv* Frm_NanNv = nullptr;
 
 namespace {
 
-constexpr QSize ClientSize{586, 527};
-constexpr int MemoHeight = 485;
+constexpr QSize kClientSize{586, 527};
+constexpr int kMemoHeight = 485;
 
 // A grooved panel in `column`, laying out its own children in a column.
 QFrame* addGroovedPanel(QBoxLayout& column, const QString& name)
@@ -52,20 +52,20 @@ TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("Frm_NanNv"));
     setWindowTitle(QStringLiteral("生男生女"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ClientSize);
+    setFixedSize(kClientSize);
 
     auto* window = new QVBoxLayout(this);
     window->setContentsMargins(0, 0, 0, 0);
     RzPanel1 = addGroovedPanel(*window, QStringLiteral("RzPanel1"));
     RzPanel2 = addGroovedPanel(columnOf(*RzPanel1), QStringLiteral("RzPanel2"));
 
-    RzMemo1 = new QPlainTextEdit(ConceptionChartText(), RzPanel2);
+    RzMemo1 = new QPlainTextEdit(conceptionChartText(), RzPanel2);
     RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
     RzMemo1->setFont(chartFont());
-    RzMemo1->setFixedHeight(MemoHeight);
+    RzMemo1->setFixedHeight(kMemoHeight);
     RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    RzLabel1 = new QLabel(ConceptionChartNote(), RzPanel2);
+    RzLabel1 = new QLabel(conceptionChartNote(), RzPanel2);
     RzLabel1->setObjectName(QStringLiteral("RzLabel1"));
     RzLabel1->setWordWrap(true);
     QFont noteFont(QStringLiteral("宋体"));
@@ -76,7 +76,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent)
     columnOf(*RzPanel2).addWidget(RzLabel1, 1, Qt::AlignTop);
 }
 
-void OpenConceptionChart()
+void openConceptionChart()
 {
     delete Frm_NanNv;
     Frm_NanNv = new TFrm_NanNv;

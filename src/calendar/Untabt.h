@@ -26,6 +26,6 @@ public:
 extern TFrm_NanNv* Frm_NanNv;
 
 // Replaces any earlier instance with a new window and runs it modally.
-void OpenConceptionChart();
+void openConceptionChart();
 
 } // namespace lumora

@@ -31,7 +31,7 @@ int almanac(const QStringList& args, QTextStream& out, QTextStream& err)
     try {
         Query query;
         query.setConnectionString(BirthConnectionString());
-        const std::optional<AlmanacEntry> entry = QueryDailyAlmanac(query, dateText);
+        const std::optional<AlmanacEntry> entry = queryDailyAlmanac(query, dateText);
         if (!entry) {
             err << "没有 " << dateText << " 的黄历记录（数据覆盖 1901-01-01 至 2050-12-31）\n";
             return ExitNotFound;

@@ -19,7 +19,7 @@ namespace {
 constexpr int kFirstCalendarYear = 1901;
 constexpr int kLastCalendarYear = 2050;
 
-std::optional<QDate> ParseIsoDate(const QString& text)
+std::optional<QDate> parseIsoDate(const QString& text)
 {
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
     const QRegularExpressionMatch match = iso.match(text);
@@ -29,20 +29,20 @@ std::optional<QDate> ParseIsoDate(const QString& text)
     return date.isValid() ? std::optional(date) : std::nullopt;
 }
 
-int NotADate(QTextStream& err, const QString& text)
+int notADate(QTextStream& err, const QString& text)
 {
     err << "calendar: '" << text << "' is not a date of the form YYYY-MM-DD\n";
     return ExitBadInput;
 }
 
 // Colours only for a person at a terminal; a pipe or a file gets plain text.
-bool WritesToTerminal(const QTextStream& out)
+bool writesToTerminal(const QTextStream& out)
 {
     const auto* file = qobject_cast<const QFile*>(out.device());
     return file != nullptr && file->handle() >= 0 && isatty(file->handle()) == 1;
 }
 
-void WriteCalendarLine(QTextStream& out, const QDate& date)
+void writeCalendarLine(QTextStream& out, const QDate& date)
 {
     const QChar tab = u'\t';
     out << date.toString(Qt::ISODate) << tab << CnDateOf(date) << tab
@@ -61,18 +61,18 @@ int calendar(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     const QString& fromText = args[0];
     const QString& toText = args.size() == 2 ? args[1] : args[0];
-    const std::optional<QDate> from = ParseIsoDate(fromText);
+    const std::optional<QDate> from = parseIsoDate(fromText);
     if (!from)
-        return NotADate(err, fromText);
-    const std::optional<QDate> to = ParseIsoDate(toText);
+        return notADate(err, fromText);
+    const std::optional<QDate> to = parseIsoDate(toText);
     if (!to)
-        return NotADate(err, toText);
+        return notADate(err, toText);
     if (*to < *from) {
         err << "calendar: TO " << toText << " lies before FROM " << fromText << '\n';
         return ExitBadInput;
     }
     for (QDate date = *from; date <= *to; date = date.addDays(1))
-        WriteCalendarLine(out, date);
+        writeCalendarLine(out, date);
     return ExitOk;
 }
 
@@ -92,7 +92,7 @@ int month(const QStringList& args, QTextStream& out, QTextStream& err)
             << '\n';
         return ExitBadInput;
     }
-    out << MonthGridText(year, monthNumber, WritesToTerminal(out));
+    out << monthGridText(year, monthNumber, writesToTerminal(out));
     return ExitOk;
 }
 
@@ -102,7 +102,7 @@ int chart(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "usage: lumora-cli chart\n";
         return ExitBadInput;
     }
-    out << ConceptionChartText() << '\n';
+    out << conceptionChartText() << '\n';
     return ExitOk;
 }
 

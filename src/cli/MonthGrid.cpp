@@ -15,15 +15,9 @@ namespace {
 constexpr int kColumnWidth = 8;
 constexpr unsigned kWeekendRgb = 0xFF0000;
 
-// clang-format off
-// Week-day headings as the calendar window titles its columns, Sunday first.
-constexpr std::array<QStringView, 7> kWeekdayHeadings{
-    u"星期日", u"星期一", u"星期二", u"星期三", u"星期四", u"星期五", u"星期六"};
-// clang-format on
-
 // Terminal columns the text takes: CJK characters are two wide, the rest of what the
 // calendar prints (digits, ASCII) one.
-int DisplayWidth(QStringView text)
+int displayWidth(QStringView text)
 {
     int width = 0;
     for (QChar ch : text)
@@ -31,7 +25,7 @@ int DisplayWidth(QStringView text)
     return width;
 }
 
-QString Painted(const QString& text, unsigned rgb, bool colour)
+QString painted(const QString& text, unsigned rgb, bool colour)
 {
     if (!colour || text.isEmpty())
         return text;
@@ -43,15 +37,15 @@ QString Painted(const QString& text, unsigned rgb, bool colour)
 }
 
 // One column: `text` centred, painted after its width is measured.
-QString Cell(const QString& text, std::optional<unsigned> rgb, bool colour)
+QString centredCell(const QString& text, std::optional<unsigned> rgb, bool colour)
 {
-    const int gap = kColumnWidth - DisplayWidth(text);
+    const int gap = kColumnWidth - displayWidth(text);
     const int left = gap / 2;
-    const QString shown = rgb ? Painted(text, *rgb, colour) : text;
+    const QString shown = rgb ? painted(text, *rgb, colour) : text;
     return QString(left, u' ') + shown + QString(gap - left, u' ');
 }
 
-void AppendLine(QString& out, QString line)
+void appendLine(QString& out, QString line)
 {
     while (line.endsWith(u' '))
         line.chop(1);
@@ -60,20 +54,21 @@ void AppendLine(QString& out, QString line)
 
 } // namespace
 
-QString MonthGridText(int year, int month, bool colour)
+QString monthGridText(int year, int month, bool colour)
 {
     const QDate first(year, month, 1);
     QString out;
-    AppendLine(out, QStringLiteral("%1年%2月  %3").arg(year).arg(month).arg(CnZodiacName(first)));
+    appendLine(out, QStringLiteral("%1年%2月  %3").arg(year).arg(month).arg(CnZodiacName(first)));
 
     QString headings;
     for (int column = 0; column < 7; ++column) {
         const bool weekend = column == 0 || column == 6;
         headings +=
-            Cell(kWeekdayHeadings[column].toString(), weekend ? std::optional(kWeekendRgb) : std::nullopt, colour);
+            centredCell(weekdayName(column == 0 ? 7 : column), weekend ? std::optional(kWeekendRgb) : std::nullopt, colour);
     }
-    AppendLine(out, headings);
+    appendLine(out, headings);
 
+    const QList<DayCellText> cellTexts = monthSheetTexts(first);
     const int leadingBlanks = first.dayOfWeek() % 7; // Qt's Sunday is 7
     const int cellCount = leadingBlanks + first.daysInMonth();
     for (int weekStart = 0; weekStart < cellCount; weekStart += 7) {
@@ -82,16 +77,16 @@ QString MonthGridText(int year, int month, bool colour)
         for (int cell = weekStart; cell < weekStart + 7 && cell < cellCount; ++cell) {
             const int day = cell - leadingBlanks + 1;
             if (day < 1) {
-                numbers += Cell({}, std::nullopt, colour);
-                texts += Cell({}, std::nullopt, colour);
+                numbers += centredCell({}, std::nullopt, colour);
+                texts += centredCell({}, std::nullopt, colour);
                 continue;
             }
-            const DayCellText cellText = DayCellTextOf(first, day);
-            numbers += Cell(QString::number(day), std::nullopt, colour);
-            texts += Cell(cellText.text, CellToneRgb(cellText.tone), colour);
+            const DayCellText& cellText = cellTexts[day - 1];
+            numbers += centredCell(QString::number(day), std::nullopt, colour);
+            texts += centredCell(cellText.text, cellToneRgb(cellText.tone), colour);
         }
-        AppendLine(out, numbers);
-        AppendLine(out, texts);
+        appendLine(out, numbers);
+        appendLine(out, texts);
     }
     return out;
 }

@@ -9,6 +9,6 @@ namespace lumora::cli {
 // Sunday, then per week a line of day numbers and under it a line of cell texts, each
 // centred in a column eight terminal cells wide. With `colour`, texts carry the calendar
 // window's colours as 24-bit ANSI escapes. `year` is 1901..2050, `month` 1..12.
-QString MonthGridText(int year, int month, bool colour);
+QString monthGridText(int year, int month, bool colour);
 
 } // namespace lumora::cli

@@ -172,7 +172,7 @@ private Q_SLOTS:
 
     void glossaryTextIsComplete()
     {
-        const QStringList lines = AlmanacGlossary().split('\n');
+        const QStringList lines = almanacGlossary().split('\n');
         QCOMPARE(lines.size(), 34); // 32 entries, two of them on two lines
         QCOMPARE(lines.first(), QStringLiteral("嫁娶 ：男娶女嫁，举行结婚大典的吉日"));
         QVERIFY(lines.contains(QStringLiteral("今社会上多已滥用属阴宅择日时属阴宅须辨别之。")));
@@ -180,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(lines.last(), QStringLiteral("挂匾 ：指悬挂招牌或各种匾额"));
         QPointer<TFormLumora> window = ShowDailyAlmanac();
         QVERIFY(window->Memo2->isReadOnly());
-        QCOMPARE(window->Memo2->toPlainText(), AlmanacGlossary());
+        QCOMPARE(window->Memo2->toPlainText(), almanacGlossary());
     }
 };
 

@@ -203,7 +203,7 @@ private Q_SLOTS:
         deleteClosedWindows();
 
         QCOMPARE(fake.questions.size(), 1); // asked once, not again on the way out
-        QCOMPARE(fake.openedUrls, QList<QUrl>{TFrmmain::HomePage()});
+        QCOMPARE(fake.openedUrls, QList<QUrl>{TFrmmain::homePage()});
         QVERIFY(!main->isVisible());
         for (const QPointer<TFormLumora>& window : windows)
             QVERIFY(window.isNull());

@@ -8,18 +8,8 @@ using namespace lumora;
 
 namespace {
 
-const QDate kFirstDay(1901, 1, 1);
-const QDate kLastDay(2050, 12, 31);
-
-int CnMonthOf(CnDateCode code)
-{
-    return code / 100;
-}
-
-int CnDayOf(CnDateCode code)
-{
-    return std::abs(code % 100);
-}
+const QDate kFirstDay(kFirstCnYear, 1, 1);
+const QDate kLastDay(kLastCnYear, 12, 31);
 
 } // namespace
 
@@ -86,12 +76,12 @@ private Q_SLOTS:
         for (QDate date = kFirstDay.addDays(1); date <= kLastDay; date = date.addDays(1)) {
             const QByteArray where = date.toString(Qt::ISODate).toLatin1();
             const CnDateCode code = CnDateOf(date);
-            const int month = CnMonthOf(code);
-            const int previousMonth = CnMonthOf(previous);
-            if (CnDayOf(code) != 1) {
-                QVERIFY2(month == previousMonth && CnDayOf(code) == CnDayOf(previous) + 1, where);
+            const int month = cnMonthOf(code);
+            const int previousMonth = cnMonthOf(previous);
+            if (cnDayOf(code) != 1) {
+                QVERIFY2(month == previousMonth && cnDayOf(code) == cnDayOf(previous) + 1, where);
             } else {
-                QVERIFY2(CnDayOf(previous) == 29 || CnDayOf(previous) == 30, where);
+                QVERIFY2(cnDayOf(previous) == 29 || cnDayOf(previous) == 30, where);
                 const bool leapAfterItsMonth = month < 0 && -month == previousMonth;
                 const bool followingMonth = month > 0 && month == std::abs(previousMonth) % 12 + 1;
                 QVERIFY2(leapAfterItsMonth || followingMonth, where);

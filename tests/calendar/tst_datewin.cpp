@@ -10,12 +10,12 @@
 #include <QTest>
 
 using lumora::FRM_Date;
-using lumora::OpenPerpetualCalendar;
+using lumora::openPerpetualCalendar;
 using lumora::TFRM_Date;
 
 namespace {
 
-constexpr int CellCount = 37;
+constexpr int kCellCount = 37;
 
 QLabel* dayLabel(const TFRM_Date& window, int cell)
 {
@@ -30,7 +30,7 @@ QLabel* cnDayLabel(const TFRM_Date& window, int cell)
 // The shown cell whose day number is `day`; 0 when none is.
 int cellOfDay(const TFRM_Date& window, int day)
 {
-    for (int cell = 1; cell <= CellCount; ++cell) {
+    for (int cell = 1; cell <= kCellCount; ++cell) {
         const QLabel* label = dayLabel(window, cell);
         if (label->isVisible() && label->text() == QString::number(day))
             return cell;
@@ -42,7 +42,7 @@ int cellOfDay(const TFRM_Date& window, int day)
 int markedDay(const TFRM_Date& window)
 {
     const QPoint mark = window.findChild<QFrame*>(QStringLiteral("Shape2"))->pos();
-    for (int cell = 1; cell <= CellCount; ++cell) {
+    for (int cell = 1; cell <= kCellCount; ++cell) {
         const QLabel* label = dayLabel(window, cell);
         if (label->isVisible() && label->pos() + QPoint(-1, 1) == mark)
             return label->text().toInt();
@@ -78,7 +78,7 @@ private:
     TFRM_Date& openOn(QDate today)
     {
         fake.todayDate = today;
-        OpenPerpetualCalendar();
+        openPerpetualCalendar();
         return *FRM_Date;
     }
 
@@ -126,7 +126,7 @@ private Q_SLOTS:
         QFETCH(int, length);
         TFRM_Date& window = openOn(QDate(2015, 6, 9));
         spinTo(window, year, month);
-        for (int cell = 1; cell <= CellCount; ++cell) {
+        for (int cell = 1; cell <= kCellCount; ++cell) {
             const int day = cell - firstCell + 1;
             const bool used = day >= 1 && day <= length;
             QCOMPARE(dayLabel(window, cell)->isVisible(), used);
@@ -252,7 +252,7 @@ private Q_SLOTS:
         QVERIFY(!earlier.isNull());
         QVERIFY(!earlier->isVisible());
 
-        OpenPerpetualCalendar();
+        openPerpetualCalendar();
         QVERIFY(earlier.isNull());
         QVERIFY(FRM_Date->isVisible());
         QCOMPARE(fake.modalDialogs.size(), 2);

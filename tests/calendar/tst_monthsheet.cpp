@@ -1,3 +1,4 @@
+#include "calendar/DateCn.h"
 #include "calendar/MonthSheet.h"
 
 #include <QtTest>
@@ -8,7 +9,7 @@ class TestMonthSheet : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void dayCellTextOf_data()
+    void cellTexts_data()
     {
         QTest::addColumn<QDate>("monthDate");
         QTest::addColumn<int>("day");
@@ -31,22 +32,26 @@ private Q_SLOTS:
         QTest::newRow("2013-06-12 端午节") << QDate(2013, 6, 1) << 12 << "端午节" << 0xFF8000u;
         QTest::newRow("2050-12-31 十八") << QDate(2050, 12, 1) << 31 << "十八" << 0x004000u;
     }
-    void dayCellTextOf()
+    void cellTexts()
     {
         QFETCH(QDate, monthDate);
         QFETCH(int, day);
         QFETCH(QString, text);
         QFETCH(unsigned, rgb);
-        const DayCellText cell = DayCellTextOf(monthDate, day);
+        const DayCellText cell = monthSheetTexts(monthDate).at(day - 1);
         QCOMPARE(cell.text, text);
-        QCOMPARE(CellToneRgb(cell.tone), rgb);
+        QCOMPARE(cellToneRgb(cell.tone), rgb);
     }
 
     // Whatever else applies, every day the calendar can show has a text under its number.
     void everyDayOfTheRangeHasAText()
     {
-        for (QDate date(1901, 1, 1); date.year() <= 2050; date = date.addDays(1))
-            QVERIFY2(!DayCellTextOf(date, date.day()).text.isEmpty(), qPrintable(date.toString(Qt::ISODate)));
+        for (QDate month(kFirstCnYear, 1, 1); month.year() <= kLastCnYear; month = month.addMonths(1)) {
+            const QList<DayCellText> texts = monthSheetTexts(month);
+            QCOMPARE(texts.size(), month.daysInMonth());
+            for (int day = 1; day <= texts.size(); ++day)
+                QVERIFY2(!texts[day - 1].text.isEmpty(), qPrintable(month.addDays(day - 1).toString(Qt::ISODate)));
+        }
     }
 };
 

@@ -10,7 +10,7 @@
 #include <QTest>
 
 using lumora::Frm_NanNv;
-using lumora::OpenConceptionChart;
+using lumora::openConceptionChart;
 
 namespace {
 
@@ -37,31 +37,31 @@ private Q_SLOTS:
 
     void showsChartAndNote()
     {
-        OpenConceptionChart();
+        openConceptionChart();
         QCOMPARE(fake.modalDialogs.size(), 1);
         const QString text = chartMemo()->toPlainText();
-        QCOMPARE(text, lumora::ConceptionChartText());
+        QCOMPARE(text, lumora::conceptionChartText());
         const QStringList lines = text.split(u'\n');
         QCOMPARE(lines.size(), 29);
         QVERIFY(lines.first().startsWith(QStringLiteral("年龄")));
         QVERIFY(lines.last().startsWith(QStringLiteral("45")));
         QVERIFY(!chartMemo()->isReadOnly());
-        QCOMPARE(Frm_NanNv->findChild<QLabel*>(QStringLiteral("RzLabel1"))->text(), lumora::ConceptionChartNote());
+        QCOMPARE(Frm_NanNv->findChild<QLabel*>(QStringLiteral("RzLabel1"))->text(), lumora::conceptionChartNote());
     }
 
     void editsVanishWithTheWindow()
     {
-        OpenConceptionChart();
+        openConceptionChart();
         QPointer<lumora::TFrm_NanNv> earlier(Frm_NanNv);
         QTest::keyClicks(chartMemo(), QStringLiteral("19 ok"));
-        QVERIFY(chartMemo()->toPlainText() != lumora::ConceptionChartText());
+        QVERIFY(chartMemo()->toPlainText() != lumora::conceptionChartText());
         Frm_NanNv->close();
         QVERIFY(!earlier.isNull());
         QVERIFY(!earlier->isVisible());
 
-        OpenConceptionChart();
+        openConceptionChart();
         QVERIFY(earlier.isNull());
-        QCOMPARE(chartMemo()->toPlainText(), lumora::ConceptionChartText());
+        QCOMPARE(chartMemo()->toPlainText(), lumora::conceptionChartText());
     }
 };
 

@@ -121,7 +121,7 @@ private Q_SLOTS:
 
     void monthOnATerminalIsColouredLikeTheWindow()
     {
-        const QString coloured = cli::MonthGridText(2015, 2, true);
+        const QString coloured = cli::monthGridText(2015, 2, true);
         QVERIFY(coloured.contains(QStringLiteral("\x1b[38;2;255;128;0m除夕\x1b[0m")));
         QVERIFY(coloured.contains(QStringLiteral("\x1b[38;2;83;83;255m立春\x1b[0m")));
         QVERIFY(coloured.contains(QStringLiteral("\x1b[38;2;0;64;0m十三\x1b[0m")));
@@ -145,7 +145,7 @@ private Q_SLOTS:
     {
         const CliRun result = run({"chart"});
         QCOMPARE(result.status, int(ExitOk));
-        QCOMPARE(result.out, ConceptionChartText() + u'\n');
+        QCOMPARE(result.out, conceptionChartText() + u'\n');
     }
 };
 

@@ -1,4 +1,4 @@
-#include "data/DateLists.h"
+#include "forms/DateLists.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

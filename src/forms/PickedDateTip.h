@@ -7,6 +7,6 @@
 namespace lumora {
 
 // The window side of CheckPickedDate: a complaint goes to the information box.
-std::optional<PickedDate> CheckPickedDateWithTip(const QString& year, const QString& month, const QString& day);
+std::optional<PickedDate> checkPickedDateShowingTip(const QString& year, const QString& month, const QString& day);
 
 } // namespace lumora

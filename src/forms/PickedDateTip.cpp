@@ -1,10 +1,10 @@
-#include "data/PickedDateTip.h"
+#include "forms/PickedDateTip.h"
 
 #include "platform/Platform.h"
 
 namespace lumora {
 
-std::optional<PickedDate> CheckPickedDateWithTip(const QString& year, const QString& month, const QString& day)
+std::optional<PickedDate> checkPickedDateShowingTip(const QString& year, const QString& month, const QString& day)
 {
     PickedDateCheck check = CheckPickedDate(year, month, day);
     if (const auto* complaint = std::get_if<PickedDateComplaint>(&check)) {
