@@ -7,9 +7,9 @@
 namespace lumora {
 namespace {
 
-QString connectionStringFor(const QString& fileName)
+QString connectionStringFor(const QString& folder, const QString& fileName)
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
+    const QString path = QDir(folder).filePath(fileName);
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=True")
         .arg(QDir::toNativeSeparators(path));
 }
@@ -43,12 +43,22 @@ bool isValidDate(const QString& year, const QString& month, const QString& day)
 
 QString DreamConnectionString()
 {
-    return connectionStringFor(QStringLiteral("dream.dll"));
+    return dreamConnectionStringIn(QCoreApplication::applicationDirPath());
 }
 
 QString BirthConnectionString()
 {
-    return connectionStringFor(QStringLiteral("VeltaBirth.dll"));
+    return birthConnectionStringIn(QCoreApplication::applicationDirPath());
+}
+
+QString dreamConnectionStringIn(const QString& folder)
+{
+    return connectionStringFor(folder, QStringLiteral("dream.dll"));
+}
+
+QString birthConnectionStringIn(const QString& folder)
+{
+    return connectionStringFor(folder, QStringLiteral("VeltaBirth.dll"));
 }
 
 PickedDateCheck CheckPickedDate(const QString& year, const QString& month, const QString& day)

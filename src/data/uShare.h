@@ -13,6 +13,9 @@ namespace lumora {
 // Connection texts of the two data files beside the executable (never the working folder).
 QString DreamConnectionString();
 QString BirthConnectionString();
+// The same for the data files in `folder` (the CLI and tests name the folder themselves).
+QString dreamConnectionStringIn(const QString& folder);
+QString birthConnectionStringIn(const QString& folder);
 
 // A date that passed the check: the trimmed texts as typed, and year-month-day joined
 // with "-" and not padded ("2015-6-9" stays so).
