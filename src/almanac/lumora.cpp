@@ -1,9 +1,12 @@
 #include "almanac/lumora.h"
 
 #include "almanac/DailyAlmanac.h"
-#include "forms/DateLists.h"
-#include "forms/PickedDateTip.h"
 #include "data/uShare.h"
+#include "forms/DateLists.h"
+#include "forms/FormFonts.h"
+#include "forms/FormRows.h"
+#include "forms/FormWindow.h"
+#include "forms/PickedDateTip.h"
 #include "platform/ErrorReport.h"
 #include "platform/MemoPrinter.h"
 #include "platform/Platform.h"
@@ -70,22 +73,12 @@ constexpr std::array<GlossaryEntry, 32> kGlossary{{
 }};
 // clang-format on
 
-QGroupBox* addMemoGroup(QWidget* parent, QBoxLayout* layout, const QString& caption, QPlainTextEdit* memo, int stretch)
+void addMemoGroup(QWidget* parent, QBoxLayout& layout, const QString& caption, QPlainTextEdit* memo, int stretch)
 {
     auto* group = new QGroupBox(caption, parent);
     auto* inner = new QVBoxLayout(group);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     inner->addWidget(memo);
-    layout->addWidget(group, stretch);
-    return group;
-}
-
-QPushButton* addButton(QWidget* parent, QBoxLayout* row, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    row->addWidget(button);
-    return button;
+    layout.addWidget(group, stretch);
 }
 
 } // namespace
@@ -98,13 +91,12 @@ QString almanacGlossary()
     return lines.join(QLatin1Char('\n'));
 }
 
-TFormLumora::TFormLumora(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+TFormLumora::TFormLumora(QWidget* parent) : QWidget(parent, Qt::Window | kCloseBoxOnly)
 {
     setObjectName(QStringLiteral("FormLumora"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("黄道吉日"));
+    setFont(defaultFormFont());
     resize(640, 720);
 
     auto* layout = new QVBoxLayout(this);
@@ -112,41 +104,35 @@ TFormLumora::TFormLumora(QWidget* parent)
     auto* pickGroup = new QGroupBox(this);
     auto* pickLayout = new QVBoxLayout(pickGroup);
     auto* row1 = new QHBoxLayout;
-    const DateLists lists = addDateLists(pickGroup, row1);
+    addCaption(pickGroup, *row1, QStringLiteral("选择黄历："));
+    const DateLists lists = addDateLists(pickGroup, *row1);
     SYear = lists.year;
     SMonth = lists.month;
     Sday = lists.day;
     row1->addSpacing(12);
-    RzBitBtn1 = addButton(pickGroup, row1, "RzBitBtn1", QStringLiteral("测算"));
-    RzBitBtn3 = addButton(pickGroup, row1, "RzBitBtn3", QStringLiteral("打印"));
-    RzBitBtn2 = addButton(pickGroup, row1, "RzBitBtn2", QStringLiteral("关闭"));
+    RzBitBtn1 = addButton(pickGroup, *row1, QStringLiteral("RzBitBtn1"), QStringLiteral("测算"));
+    RzBitBtn3 = addButton(pickGroup, *row1, QStringLiteral("RzBitBtn3"), QStringLiteral("打印"));
+    RzBitBtn2 = addButton(pickGroup, *row1, QStringLiteral("RzBitBtn2"), QStringLiteral("关闭"));
     row1->addStretch();
     pickLayout->addLayout(row1);
 
     auto* row2 = new QHBoxLayout;
-    auto* overviewCaption = new QLabel(QStringLiteral("当日统览："), pickGroup);
-    QFont bold = overviewCaption->font();
-    bold.setBold(true);
-    overviewCaption->setFont(bold);
+    const QLabel* overviewCaption = addCaption(pickGroup, *row2, QStringLiteral("当日统览："), true);
     Label1 = new QLabel(pickGroup);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(bold);
+    Label1->setFont(overviewCaption->font());
     Label1->setStyleSheet(QStringLiteral("color: #FF0000;"));
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    row2->addWidget(overviewCaption);
     row2->addWidget(Label1, 1);
     pickLayout->addLayout(row2);
     layout->addWidget(pickGroup);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    addMemoGroup(this, layout, QStringLiteral("测算结果："), Memo1, 5);
+    Memo1 = newMemo(this, QStringLiteral("Memo1"), false);
+    addMemoGroup(this, *layout, QStringLiteral("测算结果："), Memo1, 5);
 
-    Memo2 = new QPlainTextEdit(this);
-    Memo2->setObjectName(QStringLiteral("Memo2"));
-    Memo2->setReadOnly(true);
+    Memo2 = newMemo(this, QStringLiteral("Memo2"), true);
     Memo2->setPlainText(almanacGlossary());
-    addMemoGroup(this, layout, QStringLiteral("黄历名词解释："), Memo2, 3);
+    addMemoGroup(this, *layout, QStringLiteral("黄历名词解释："), Memo2, 3);
 
     connect(RzBitBtn1, &QPushButton::clicked, this, &TFormLumora::RzBitBtn1Click);
     connect(RzBitBtn3, &QPushButton::clicked, this, &TFormLumora::RzBitBtn3Click);
@@ -168,14 +154,13 @@ void TFormLumora::FormCreate()
 
 void TFormLumora::FormShow()
 {
-    fillEmptyDateLists({SYear, SMonth, Sday}, platform().today());
+    fillEmptyDateLists(dateLists(), platform().today());
     RzBitBtn1Click();
 }
 
 void TFormLumora::RzBitBtn1Click()
 {
-    const std::optional<PickedDate> picked =
-        checkPickedDateShowingTip(SYear->currentText(), SMonth->currentText(), Sday->currentText());
+    const std::optional<PickedDate> picked = checkPickedDateShowingTip(dateLists());
     if (!picked)
         return;
     runReportingErrors([&] {
@@ -190,6 +175,11 @@ void TFormLumora::RzBitBtn1Click()
 void TFormLumora::RzBitBtn3Click()
 {
     runReportingErrors([&] { printMemoReport(Memo1->toPlainText()); });
+}
+
+DateLists TFormLumora::dateLists() const
+{
+    return {SYear, SMonth, Sday};
 }
 
 void TFormLumora::RzBitBtn2Click()
@@ -218,10 +208,8 @@ void TFormLumora::closeEvent(QCloseEvent* event)
 TFormLumora* ShowDailyAlmanac(const QString& year, const QString& month, const QString& day)
 {
     FormLumora = new TFormLumora;
-    FormLumora->SYear->setEditText(year);
-    FormLumora->SMonth->setEditText(month);
-    FormLumora->Sday->setEditText(day);
     TFormLumora* window = FormLumora;
+    setDateTexts(window->dateLists(), year, month, day);
     centreOnScreen(*window);
     window->show();
     return window;

@@ -3,6 +3,7 @@
 // print it. Modeless; every opening is a new window that deletes itself on close.
 
 #include "data/Query.h"
+#include "forms/DateLists.h"
 
 #include <QWidget>
 
@@ -29,6 +30,9 @@ public:
     QLabel* Label1;         // the day's overview line
     QPlainTextEdit* Memo1;  // result memo
     QPlainTextEdit* Memo2;  // glossary
+
+    // The three date lists as one, for the kit's date helpers.
+    DateLists dateLists() const;
 
     void RzBitBtn1Click();
     void RzBitBtn3Click();

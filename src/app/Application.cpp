@@ -1,8 +1,7 @@
 #include "app/Application.h"
 
+#include "forms/FormFonts.h"
 #include "platform/Platform.h"
-
-#include <QFont>
 
 #include <exception>
 
@@ -12,9 +11,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Lumora"));
     setApplicationDisplayName(QStringLiteral("Lumora"));
-    QFont songti(QStringLiteral("宋体"));
-    songti.setPixelSize(12);
-    setFont(songti);
+    installFormFaceSubstitutes();
+    setFont(defaultFormFont());
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -17,12 +17,17 @@ constexpr QColor kGold{232, 190, 96};
 constexpr QColor kInk{60, 30, 20};
 
 // clang-format off
-// The twelve earthly branches and the eight trigrams, the two rings of the dial.
+// The dial's two rings, south at the top as on a Chinese compass: the twelve earthly
+// branches from 子 (north, at the bottom) round through 卯 (east, on the left), and the
+// eight trigrams in the later-heaven arrangement that goes with them: 坎 north, 艮
+// north-east, 震 east, 巽 south-east, 离 south, 坤 south-west, 兑 west, 乾 north-west.
 constexpr std::array<const char16_t*, 12> kBranches{
     u"子", u"丑", u"寅", u"卯", u"辰", u"巳", u"午", u"未", u"申", u"酉", u"戌", u"亥"};
 constexpr std::array<const char16_t*, 8> kTrigrams{
-    u"☰", u"☴", u"☵", u"☶", u"☷", u"☳", u"☲", u"☱"};
+    u"☵", u"☶", u"☳", u"☴", u"☲", u"☷", u"☱", u"☰"};
 // clang-format on
+
+constexpr qreal kNorthDegrees = 180; // 0 at the top, clockwise
 
 QPixmap transparentPicture(int width, int height)
 {
@@ -86,16 +91,38 @@ void drawTaiji(QPainter& painter, const QPointF& centre, qreal radius)
 
 } // namespace
 
+QList<DialMark> dialBranches()
+{
+    QList<DialMark> marks;
+    for (std::size_t i = 0; i < kBranches.size(); ++i)
+        marks.append({QString::fromUtf16(kBranches[i]), std::fmod(kNorthDegrees + 30.0 * i, 360.0)});
+    return marks;
+}
+
+QList<DialMark> dialTrigrams()
+{
+    QList<DialMark> marks;
+    for (std::size_t i = 0; i < kTrigrams.size(); ++i)
+        marks.append({QString::fromUtf16(kTrigrams[i]), std::fmod(kNorthDegrees + 45.0 * i, 360.0)});
+    return marks;
+}
+
+QColor bannerTextColour()
+{
+    return {255, 244, 220};
+}
+
 QPixmap bannerPicture()
 {
     QPixmap picture(788, 80);
     QPainter painter(&picture);
     paintSmoothly(painter);
 
+    // Dark all the way across: the header's light captions stand on its right half.
     QLinearGradient sky(0, 0, 788, 0);
     sky.setColorAt(0.0, QColor(120, 16, 20));
     sky.setColorAt(0.45, kCinnabar);
-    sky.setColorAt(1.0, QColor(236, 196, 150));
+    sky.setColorAt(1.0, QColor(150, 26, 30));
     painter.fillRect(picture.rect(), sky);
 
     // A band of faint cloud scrolls along the bottom edge.
@@ -161,11 +188,11 @@ QPixmap decorationPicture()
 
     painter.setPen(kInk);
     painter.setFont(serifFont(24, true));
-    for (int i = 0; i < 12; ++i)
-        drawOnRing(painter, centre, 191, 180 + i * 30.0, QString::fromUtf16(kBranches[i]));
+    for (const DialMark& branch : dialBranches())
+        drawOnRing(painter, centre, 191, branch.degrees, branch.text);
     painter.setFont(serifFont(28));
-    for (int i = 0; i < 8; ++i)
-        drawOnRing(painter, centre, 147, 180 + i * 45.0, QString::fromUtf16(kTrigrams[i]));
+    for (const DialMark& trigram : dialTrigrams())
+        drawOnRing(painter, centre, 147, trigram.degrees, trigram.text);
 
     drawTaiji(painter, centre, 64);
 

@@ -2,8 +2,11 @@
 // The program's pictures, drawn rather than shipped: the header banner, the background of
 // the picture area and its decorative almanac dial, and the application icon.
 
+#include <QColor>
 #include <QIcon>
+#include <QList>
 #include <QPixmap>
+#include <QString>
 
 namespace lumora {
 
@@ -11,5 +14,17 @@ QPixmap bannerPicture();     // 788 × 80: the name and the slogan
 QPixmap backgroundPicture(); // 800 × 600
 QPixmap decorationPicture(); // 616 × 478
 QIcon applicationIcon();
+
+// The colour of text written on the banner: light, for the banner is dark throughout.
+QColor bannerTextColour();
+
+// A mark of the decorative dial and where it stands: degrees clockwise from the top,
+// where south is.
+struct DialMark {
+    QString text;
+    qreal degrees;
+};
+QList<DialMark> dialBranches(); // 子 … 亥
+QList<DialMark> dialTrigrams(); // ☵ ☶ ☳ ☴ ☲ ☷ ☱ ☰, from north
 
 } // namespace lumora

@@ -7,6 +7,9 @@
 #include "calendar/DateWin.h"
 #include "calendar/Untabt.h"
 #include "forms/DateLists.h"
+#include "forms/FormFonts.h"
+#include "forms/FormRows.h"
+#include "forms/FormWindow.h"
 #include "forms/PickedDateTip.h"
 #include "platform/Platform.h"
 
@@ -35,16 +38,12 @@ QPushButton* headerButton(QWidget* parent, const QString& caption, const char* n
 
 } // namespace
 
-TFrmmain::TFrmmain(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+TFrmmain::TFrmmain(QWidget* parent) : QMainWindow(parent, Qt::Window | kCloseBoxOnly | Qt::WindowMinimizeButtonHint)
 {
     setObjectName(QStringLiteral("Frmmain"));
     setWindowTitle(QStringLiteral("Lumora"));
     setWindowIcon(applicationIcon());
-    QFont songti(QStringLiteral("宋体"));
-    songti.setPixelSize(12);
-    setFont(songti);
+    setFont(defaultFormFont());
 
     createMenuBar();
 
@@ -86,12 +85,17 @@ QWidget* TFrmmain::createHeader()
     Image1 = banner;
     RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
     RzPanel1->setFixedHeight(84);
+    // Light text on the dark red band; the lists and buttons carry their own colours.
+    QPalette bandPalette = RzPanel1->palette();
+    bandPalette.setColor(QPalette::WindowText, bannerTextColour());
+    RzPanel1->setPalette(bandPalette);
 
     auto* rows = new QVBoxLayout;
     rows->setSpacing(4);
     auto* pickRow = new QHBoxLayout;
     pickRow->setSpacing(3);
-    const DateLists lists = addDateLists(RzPanel1, pickRow);
+    addCaption(RzPanel1, *pickRow, QStringLiteral("选择黄历："));
+    const DateLists lists = addDateLists(RzPanel1, *pickRow);
     SYear = lists.year;
     SMonth = lists.month;
     Sday = lists.day;
@@ -193,15 +197,19 @@ QUrl TFrmmain::homePage()
 
 void TFrmmain::FormShow()
 {
-    fillEmptyDateLists({SYear, SMonth, Sday}, platform().today());
+    fillEmptyDateLists(dateLists(), platform().today());
 }
 
 void TFrmmain::RzButton57Click()
 {
-    const std::optional<PickedDate> picked =
-        checkPickedDateShowingTip(SYear->currentText(), SMonth->currentText(), Sday->currentText());
+    const std::optional<PickedDate> picked = checkPickedDateShowingTip(dateLists());
     if (picked)
         ShowDailyAlmanac(picked->year, picked->month, picked->day);
+}
+
+DateLists TFrmmain::dateLists() const
+{
+    return {SYear, SMonth, Sday};
 }
 
 void TFrmmain::RzButton56Click()

@@ -3,6 +3,8 @@
 // "本日吉日" for today, the two pages of command buttons, the picture area, and the exit
 // confirmation that every way of closing goes through.
 
+#include "forms/DateLists.h"
+
 #include <QMainWindow>
 
 class QComboBox;
@@ -39,6 +41,9 @@ public:
     QWidget* Image3;    // decorative picture
     QStatusBar* RzStatusBar1;
     QLabel* RzStatusPane1;
+
+    // The three date lists as one, for the kit's date helpers.
+    DateLists dateLists() const;
 
     void RzButton57Click();
     void RzButton56Click();

@@ -10,7 +10,6 @@
 namespace lumora {
 namespace {
 
-
 // clang-format off
 // Days before each month in a common year; a leap year adds one from March on.
 constexpr std::array<int, 12> kDaysBeforeMonth{0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};

@@ -2,20 +2,20 @@
 
 #include "calendar/DateCn.h"
 #include "calendar/MonthSheet.h"
+#include "forms/ClickableLabel.h"
+#include "forms/FormFonts.h"
+#include "forms/FormWindow.h"
+#include "forms/Opener.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
 #include <algorithm>
-#include <exception>
-#include <functional>
-#include <utility>
 
 namespace lumora {
 
@@ -45,48 +45,6 @@ constexpr QRgb kMarkColour = 0x7EE281;
 constexpr QRgb kCnDayColour = 0x004000;
 constexpr QRgb kZodiacColour = 0xDDDDFF;
 constexpr QRgb kConstellationColour = 0xFF80FF;
-
-// A label that reports a mouse press, and a click: a left press released over it.
-class PressableLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
-
-    std::function<void()> onPress;
-    std::function<void()> onClick;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        event->accept();
-        if (onPress)
-            onPress();
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        event->accept();
-        if (onClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            onClick();
-    }
-};
-
-QFont fontOf(const QString& family, int pixelSize, QFont::Weight weight = QFont::Normal)
-{
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    return font;
-}
-
-QFont songFont(int pixelSize, QFont::Weight weight = QFont::Normal)
-{
-    return fontOf(QStringLiteral("宋体"), pixelSize, weight);
-}
-
-// Arial Black is a face of its own; the weight keeps a stand-in face heavy too.
-QFont arialBlackFont(int pixelSize)
-{
-    return fontOf(QStringLiteral("Arial Black"), pixelSize, QFont::Black);
-}
 
 void setTextColour(QWidget& widget, QRgb rgb)
 {
@@ -140,20 +98,19 @@ QSpinBox* addSpinner(QWidget* parent, const QString& name, int minimum, int maxi
 }
 
 // A label that answers a click, under a hand cursor.
-PressableLabel* addClickable(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
-                             std::function<void()> onClick, Qt::Alignment alignment = Qt::AlignCenter)
+ClickableLabel* addClickable(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                             Qt::Alignment alignment = Qt::AlignCenter)
 {
-    auto* label = addLabel<PressableLabel>(parent, name, text, geometry, alignment);
+    auto* label = addLabel<ClickableLabel>(parent, name, text, geometry, alignment);
     label->setCursor(Qt::PointingHandCursor);
-    label->onClick = std::move(onClick);
     return label;
 }
 
 // A cell label placed `offset` from its template, with the template's size, alignment,
 // font and colour.
-PressableLabel* addCellLabel(QWidget* parent, const QString& name, const QLabel& cellTemplate, QPoint offset)
+ClickableLabel* addCellLabel(QWidget* parent, const QString& name, const QLabel& cellTemplate, QPoint offset)
 {
-    auto* label = addLabel<PressableLabel>(parent, name, {}, cellTemplate.geometry().translated(offset),
+    auto* label = addLabel<ClickableLabel>(parent, name, {}, cellTemplate.geometry().translated(offset),
                                            cellTemplate.alignment());
     label->setFont(cellTemplate.font());
     label->setPalette(cellTemplate.palette());
@@ -178,11 +135,7 @@ void addWeekdayRow(QWidget* parent, const std::array<QLabel**, 7>& members, int 
 
 TFRM_Date::TFRM_Date(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FRM_Date"));
-    setWindowTitle(QStringLiteral("Tesmer日历"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientSize);
-    setFont(songFont(12));
+    setUpFixedDialog(*this, QStringLiteral("FRM_Date"), QStringLiteral("Tesmer日历"), kClientSize);
     setFill(*this, kWhite);
 
     createGridFrame();
@@ -202,10 +155,10 @@ void TFRM_Date::createGridFrame()
     setFill(*Shape1, kWhite);
 
     Label20 = addLabel(this, QStringLiteral("Label20"), {}, QRect(8, 58, 315, 80));
-    Label20->setFont(arialBlackFont(64));
+    Label20->setFont(formFont(FormFace::ArialBlack, 64, QFont::Black));
     setTextColour(*Label20, kYearWatermarkColour);
     Label16 = addLabel(this, QStringLiteral("Label16"), {}, QRect(8, 112, 315, 140));
-    Label16->setFont(arialBlackFont(120));
+    Label16->setFont(formFont(FormFace::ArialBlack, 120, QFont::Black));
     setTextColour(*Label16, kMonthWatermarkColour);
 
     Shape2 = new QFrame(this);
@@ -215,11 +168,13 @@ void TFRM_Date::createGridFrame()
 
     day1 = addLabel(this, QStringLiteral("day1"), {}, kDayTemplateRect);
     // The day numbers alone are sized in points.
-    day1->setFont(QFont(QStringLiteral("Arial Black"), 11, QFont::Black));
+    QFont dayFont = formFont(FormFace::ArialBlack, 12, QFont::Black);
+    dayFont.setPointSize(11);
+    day1->setFont(dayFont);
     setTextColour(*day1, kBlack);
     day1->hide();
     Cnday = addLabel(this, QStringLiteral("Cnday"), {}, kCnDayTemplateRect);
-    Cnday->setFont(songFont(12));
+    Cnday->setFont(defaultFormFont());
     setTextColour(*Cnday, kCnDayColour);
     Cnday->hide();
 }
@@ -227,28 +182,32 @@ void TFRM_Date::createGridFrame()
 void TFRM_Date::createHeader()
 {
     const Qt::Alignment rightAligned = Qt::AlignRight | Qt::AlignVCenter;
-    Label17 = addClickable(
-        this, QStringLiteral("Label17"), {}, QRect(4, 0, 44, 38), [this] { Label17Click(); }, rightAligned);
-    Label17->setFont(fontOf(QStringLiteral("Arial"), 32, QFont::Bold));
+    ClickableLabel* monthNumber = addClickable(this, QStringLiteral("Label17"), {}, QRect(4, 0, 44, 38), rightAligned);
+    connect(monthNumber, &ClickableLabel::clicked, this, &TFRM_Date::Label17Click);
+    Label17 = monthNumber;
+    Label17->setFont(formFont(FormFace::Arial, 32, QFont::Bold));
     setTextColour(*Label17, kMonthNumberColour);
     Label17->setToolTip(QStringLiteral("单击改变月份"));
     Label18 = addLabel(this, QStringLiteral("Label18"), QStringLiteral("月"), QRect(49, 14, 16, 18));
-    Label18->setFont(songFont(14, QFont::Bold));
+    Label18->setFont(formFont(FormFace::Song, 14, QFont::Bold));
     UpDown2 = addSpinner(this, QStringLiteral("UpDown2"), 1, 12, QPoint(66, 8));
     connect(UpDown2, &QSpinBox::valueChanged, this, &TFRM_Date::UpDown2Click);
 
-    Label1 = addClickable(
-        this, QStringLiteral("Label1"), {}, QRect(88, 0, 100, 38), [this] { Label1Click(); }, rightAligned);
-    Label1->setFont(arialBlackFont(29));
+    ClickableLabel* yearNumber = addClickable(this, QStringLiteral("Label1"), {}, QRect(88, 0, 100, 38), rightAligned);
+    connect(yearNumber, &ClickableLabel::clicked, this, &TFRM_Date::Label1Click);
+    Label1 = yearNumber;
+    Label1->setFont(formFont(FormFace::ArialBlack, 29, QFont::Black));
     setTextColour(*Label1, kBlue);
     Label1->setToolTip(QStringLiteral("单击改变年份"));
     Label19 = addLabel(this, QStringLiteral("Label19"), QStringLiteral("年"), QRect(189, 14, 16, 18));
-    Label19->setFont(songFont(14, QFont::Bold));
+    Label19->setFont(formFont(FormFace::Song, 14, QFont::Bold));
     UpDown1 = addSpinner(this, QStringLiteral("UpDown1"), kFirstCnYear, kLastCnYear, QPoint(206, 8));
     connect(UpDown1, &QSpinBox::valueChanged, this, &TFRM_Date::UpDown1Click);
 
-    StaticText1 = addClickable(this, QStringLiteral("StaticText1"), QStringLiteral("今天"), QRect(272, 10, 44, 20),
-                               [this] { StaticText1Click(); });
+    ClickableLabel* today =
+        addClickable(this, QStringLiteral("StaticText1"), QStringLiteral("今天"), QRect(272, 10, 44, 20));
+    connect(today, &ClickableLabel::clicked, this, &TFRM_Date::StaticText1Click);
+    StaticText1 = today;
     StaticText1->setFrameStyle(QFrame::Box | QFrame::Plain);
     setFill(*StaticText1, kTodayBackground);
 
@@ -259,10 +218,10 @@ void TFRM_Date::createHeader()
 
     // The last grid row holds only two cells; the zodiac and constellation fill the rest.
     Label21 = addLabel(this, QStringLiteral("Label21"), {}, QRect(244, 213, 78, 35));
-    Label21->setFont(fontOf(QStringLiteral("隶书"), 35, QFont::Bold));
+    Label21->setFont(formFont(FormFace::Li, 35, QFont::Bold));
     setTextColour(*Label21, kZodiacColour);
     Label22 = addLabel(this, QStringLiteral("Label22"), {}, QRect(150, 220, 92, 24), Qt::AlignRight | Qt::AlignVCenter);
-    Label22->setFont(fontOf(QStringLiteral("黑体"), 19, QFont::Bold));
+    Label22->setFont(formFont(FormFace::Hei, 19, QFont::Bold));
     setTextColour(*Label22, kConstellationColour);
 }
 
@@ -271,14 +230,14 @@ void TFRM_Date::BuildDayCells()
     for (int cell = 1; cell <= kCellCount; ++cell) {
         const QPoint offset(((cell - 1) % 7) * kCellStepX, ((cell - 1) / 7) * kCellStepY);
 
-        PressableLabel* dayLabel = addCellLabel(this, QStringLiteral("DayLabel%1").arg(cell), *day1, offset);
-        dayLabel->onPress = [this, dayLabel] { CnDayMouseDown(*dayLabel); };
-        dayLabel->onClick = [this, cell] { CnDayClick(cell); };
+        ClickableLabel* dayLabel = addCellLabel(this, QStringLiteral("DayLabel%1").arg(cell), *day1, offset);
+        connect(dayLabel, &ClickableLabel::pressed, this, [this, dayLabel] { CnDayMouseDown(*dayLabel); });
+        connect(dayLabel, &ClickableLabel::clicked, this, [this, cell] { CnDayClick(cell); });
         DayLabels[cell] = dayLabel;
 
-        PressableLabel* cnDayLabel = addCellLabel(this, QStringLiteral("CnDayLabel%1").arg(cell), *Cnday, offset);
-        cnDayLabel->onPress = [this, cnDayLabel] { ChnDateMouseDown(*cnDayLabel); };
-        cnDayLabel->onClick = [this, cell] { CHnDayClick(cell); };
+        ClickableLabel* cnDayLabel = addCellLabel(this, QStringLiteral("CnDayLabel%1").arg(cell), *Cnday, offset);
+        connect(cnDayLabel, &ClickableLabel::pressed, this, [this, cnDayLabel] { ChnDateMouseDown(*cnDayLabel); });
+        connect(cnDayLabel, &ClickableLabel::clicked, this, [this, cell] { CHnDayClick(cell); });
         CnDayLabels[cell] = cnDayLabel;
     }
 }
@@ -295,31 +254,25 @@ void TFRM_Date::ShowMonth(const QDate& date)
 
     // QDate counts Monday as 1 and Sunday as 7; the grid starts with Sunday.
     firstCell_ = QDate(date.year(), date.month(), 1).dayOfWeek() % 7 + 1;
-    int drawnDays = 0;
-    // A failure while filling ends the filling quietly.
-    try {
-        const QList<DayCellText> texts = monthSheetTexts(date);
-        for (int day = 1; day <= date.daysInMonth(); ++day) {
-            const int cell = firstCell_ + day - 1;
-            QLabel& dayLabel = *DayLabels[cell];
-            QLabel& cnDayLabel = *CnDayLabels[cell];
-            dayLabel.setText(QString::number(day));
-            const DayCellText& text = texts[day - 1];
-            cnDayLabel.setText(text.text);
-            setTextColour(cnDayLabel, cellToneRgb(text.tone));
-            if (day == date.day()) {
-                CnDayMouseDown(dayLabel);
-                Label22->setText(ConstellationOfDay(day, date));
-            }
-            drawnDays = day;
+    // Filling cannot fail: a month outside the tables only leaves the texts empty.
+    const QList<DayCellText> texts = monthSheetTexts(date);
+    for (int day = 1; day <= texts.size(); ++day) {
+        const int cell = firstCell_ + day - 1;
+        QLabel& dayLabel = *DayLabels[cell];
+        QLabel& cnDayLabel = *CnDayLabels[cell];
+        dayLabel.setText(QString::number(day));
+        cnDayLabel.setText(texts[day - 1].text);
+        setTextColour(cnDayLabel, cellToneRgb(texts[day - 1].tone));
+        if (day == date.day()) {
+            CnDayMouseDown(dayLabel);
+            Label22->setText(ConstellationOfDay(day, date));
         }
-    } catch (const std::exception&) {
     }
 
-    // Only the cells of drawn days show. Set once per cell rather than hiding all and
-    // showing some: each change of visibility costs an update of the window.
+    // Only the cells of the month's days show. Set once per cell rather than hiding all
+    // and showing some: each change of visibility costs an update of the window.
     for (int cell = 1; cell <= kCellCount; ++cell) {
-        const bool drawn = cell >= firstCell_ && cell < firstCell_ + drawnDays;
+        const bool drawn = cell >= firstCell_ && cell < firstCell_ + texts.size();
         DayLabels[cell]->setVisible(drawn);
         CnDayLabels[cell]->setVisible(drawn);
     }
@@ -434,9 +387,7 @@ void TFRM_Date::FormClose(QCloseEvent* event)
 
 void openPerpetualCalendar()
 {
-    delete FRM_Date;
-    FRM_Date = new TFRM_Date;
-    platform().runModal(*FRM_Date);
+    openReplacing(FRM_Date);
 }
 
 } // namespace lumora

@@ -1,7 +1,9 @@
 #include "calendar/Untabt.h"
 
 #include "calendar/ConceptionChart.h"
-#include "platform/Platform.h"
+#include "forms/FormFonts.h"
+#include "forms/FormWindow.h"
+#include "forms/Opener.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -36,12 +38,12 @@ QBoxLayout& columnOf(QWidget& panel)
 }
 
 // The chart's columns line up only where Latin letters take half the width of a Chinese
-// character, as they do in 宋体; the monospaced Noto face keeps that where 宋体 is missing.
+// character, as they do in 宋体; where 宋体 is missing the monospaced Noto face keeps that,
+// which 宋体's proportional stand-in would not.
 QFont chartFont()
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("Noto Sans Mono CJK SC")});
-    font.setPixelSize(12);
+    QFont font = defaultFormFont();
+    font.setFamilies({formFaceName(FormFace::Song), QStringLiteral("Noto Sans Mono CJK SC")});
     return font;
 }
 
@@ -49,10 +51,7 @@ QFont chartFont()
 
 TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Frm_NanNv"));
-    setWindowTitle(QStringLiteral("生男生女"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientSize);
+    setUpFixedDialog(*this, QStringLiteral("Frm_NanNv"), QStringLiteral("生男生女"), kClientSize);
 
     auto* window = new QVBoxLayout(this);
     window->setContentsMargins(0, 0, 0, 0);
@@ -68,9 +67,6 @@ TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent)
     RzLabel1 = new QLabel(conceptionChartNote(), RzPanel2);
     RzLabel1->setObjectName(QStringLiteral("RzLabel1"));
     RzLabel1->setWordWrap(true);
-    QFont noteFont(QStringLiteral("宋体"));
-    noteFont.setPixelSize(12);
-    RzLabel1->setFont(noteFont);
 
     columnOf(*RzPanel2).addWidget(RzMemo1);
     columnOf(*RzPanel2).addWidget(RzLabel1, 1, Qt::AlignTop);
@@ -78,9 +74,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent)
 
 void openConceptionChart()
 {
-    delete Frm_NanNv;
-    Frm_NanNv = new TFrm_NanNv;
-    platform().runModal(*Frm_NanNv);
+    openReplacing(Frm_NanNv);
 }
 
 } // namespace lumora

@@ -1,5 +1,7 @@
 #include "forms/DateLists.h"
 
+#include "forms/EditableList.h"
+
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QLabel>
@@ -7,21 +9,21 @@
 namespace lumora {
 namespace {
 
-QComboBox* addList(QWidget* parent, QBoxLayout* row, const char* name, const QString& unit, int first, int last,
-                   int width)
+QStringList numberItems(int first, int last, int digits)
 {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setFixedWidth(width);
-    const int digits = first >= 1000 ? 4 : 2;
+    QStringList items;
     for (int value = first; value <= last; ++value)
-        list->addItem(QStringLiteral("%1").arg(value, digits, 10, QLatin1Char('0')));
-    list->setCurrentIndex(-1);
-    list->setEditText(QString());
-    row->addWidget(list);
-    row->addWidget(new QLabel(unit, parent));
+        items << QStringLiteral("%1").arg(value, digits, 10, QLatin1Char('0'));
+    return items;
+}
+
+QComboBox* addList(QWidget* parent, QBoxLayout& row, const QString& name, const QStringList& items, int width,
+                   const QString& unit)
+{
+    QComboBox* list = newEditableList(parent, name, items);
+    list->setFixedWidth(width);
+    row.addWidget(list);
+    row.addWidget(new QLabel(unit, parent));
     return list;
 }
 
@@ -33,14 +35,20 @@ void fillIfEmpty(QComboBox* list, const QString& text)
 
 } // namespace
 
-DateLists addDateLists(QWidget* parent, QBoxLayout* row)
+DateLists addDateLists(QWidget* parent, QBoxLayout& row)
 {
-    row->addWidget(new QLabel(QStringLiteral("选择黄历："), parent));
     DateLists lists{};
-    lists.year = addList(parent, row, "SYear", QStringLiteral("年"), 2010, 2020, 64);
-    lists.month = addList(parent, row, "SMonth", QStringLiteral("月"), 1, 12, 48);
-    lists.day = addList(parent, row, "Sday", QStringLiteral("日"), 1, 31, 48);
+    lists.year = addList(parent, row, QStringLiteral("SYear"), numberItems(2010, 2020, 4), 64, QStringLiteral("年"));
+    lists.month = addList(parent, row, QStringLiteral("SMonth"), numberItems(1, 12, 2), 48, QStringLiteral("月"));
+    lists.day = addList(parent, row, QStringLiteral("Sday"), numberItems(1, 31, 2), 48, QStringLiteral("日"));
     return lists;
+}
+
+void setDateTexts(const DateLists& lists, const QString& year, const QString& month, const QString& day)
+{
+    lists.year->setEditText(year);
+    lists.month->setEditText(month);
+    lists.day->setEditText(day);
 }
 
 void fillEmptyDateLists(const DateLists& lists, const QDate& today)

@@ -1,6 +1,6 @@
 #pragma once
-// The year, month and day drop-down lists that the main window and the daily almanac
-// window both carry: editable, with fixed items, their texts the only state.
+// The year, month and day lists every date-picking window carries: editable, with fixed
+// items, their texts the window's only date state.
 
 #include <QDate>
 
@@ -16,9 +16,12 @@ struct DateLists {
     QComboBox* day;   // "01" … "31", whatever the month
 };
 
-// Adds "选择黄历：", the three lists (objectNames SYear, SMonth, Sday) and their unit
-// labels to the row; the lists start with empty texts.
-DateLists addDateLists(QWidget* parent, QBoxLayout* row);
+// Adds the three lists (objectNames SYear, SMonth, Sday), each followed by its unit label
+// 年, 月 or 日, to the row; the lists start with empty texts.
+DateLists addDateLists(QWidget* parent, QBoxLayout& row);
+
+// Sets the three texts as given (the openers pass what the user typed elsewhere).
+void setDateTexts(const DateLists& lists, const QString& year, const QString& month, const QString& day);
 
 // Lists whose trimmed text is empty take today's "yyyy", "MM" and "dd".
 void fillEmptyDateLists(const DateLists& lists, const QDate& today);

@@ -1,12 +1,16 @@
 #include "forms/PickedDateTip.h"
 
+#include "forms/DateLists.h"
 #include "platform/Platform.h"
+
+#include <QComboBox>
 
 namespace lumora {
 
-std::optional<PickedDate> checkPickedDateShowingTip(const QString& year, const QString& month, const QString& day)
+std::optional<PickedDate> checkPickedDateShowingTip(const DateLists& lists)
 {
-    PickedDateCheck check = CheckPickedDate(year, month, day);
+    PickedDateCheck check =
+        CheckPickedDate(lists.year->currentText(), lists.month->currentText(), lists.day->currentText());
     if (const auto* complaint = std::get_if<PickedDateComplaint>(&check)) {
         platform().showTip(complaint->message);
         return std::nullopt;

@@ -6,7 +6,10 @@
 
 namespace lumora {
 
-// The window side of CheckPickedDate: a complaint goes to the information box.
-std::optional<PickedDate> checkPickedDateShowingTip(const QString& year, const QString& month, const QString& day);
+struct DateLists;
+
+// The window side of CheckPickedDate on a window's three lists: a complaint goes to the
+// information box and nothing comes back.
+std::optional<PickedDate> checkPickedDateShowingTip(const DateLists& lists);
 
 } // namespace lumora

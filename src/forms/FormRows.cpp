@@ -1,0 +1,41 @@
+#include "forms/FormRows.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace lumora {
+
+QLabel* addCaption(QWidget* parent, QBoxLayout& row, const QString& text, bool bold)
+{
+    auto* caption = new QLabel(text, parent);
+    if (bold) {
+        QFont font = caption->font();
+        font.setBold(true);
+        caption->setFont(font);
+    }
+    row.addWidget(caption);
+    return caption;
+}
+
+QPushButton* addButton(QWidget* parent, QBoxLayout& row, const QString& objectName, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    row.addWidget(button);
+    return button;
+}
+
+QPlainTextEdit* newMemo(QWidget* parent, const QString& objectName, bool readOnly)
+{
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(objectName);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setReadOnly(readOnly);
+    if (readOnly)
+        memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return memo;
+}
+
+} // namespace lumora
