@@ -1,8 +1,8 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/MemoPrinter.h"
+#include "platform/MessageBoxes.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -12,21 +12,9 @@
 namespace lumora {
 namespace {
 
-// The buttons speak the program's language whatever translations the system has.
-void nameButtons(QMessageBox& box)
-{
-    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
-        ok->setText(QStringLiteral("确定"));
-    if (QAbstractButton* yes = box.button(QMessageBox::Yes))
-        yes->setText(QStringLiteral("是(&Y)"));
-    if (QAbstractButton* no = box.button(QMessageBox::No))
-        no->setText(QStringLiteral("否(&N)"));
-}
-
 int run(QMessageBox& box)
 {
-    box.setWindowModality(Qt::ApplicationModal);
-    nameButtons(box);
+    prepareMessageBox(box);
     return box.exec();
 }
 

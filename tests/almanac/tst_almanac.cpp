@@ -1,5 +1,6 @@
 #include "almanac/DailyAlmanac.h"
 #include "almanac/lumora.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 #include "support/Windows.h"
 
@@ -8,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace lumora;
@@ -34,6 +36,30 @@ const QStringList kMemo20150609{
     QStringLiteral("忌:诸事不宜"),
 };
 
+// Types the three texts into the window's lists and presses "测算".
+void query(const TFormLumora* window, const QString& year, const QString& month, const QString& day)
+{
+    typeInto(control<QComboBox>(window, "SYear"), year);
+    typeInto(control<QComboBox>(window, "SMonth"), month);
+    typeInto(control<QComboBox>(window, "Sday"), day);
+    QTest::mouseClick(control<QPushButton>(window, "RzBitBtn1"), Qt::LeftButton);
+}
+
+QString listText(const TFormLumora* window, const char* name)
+{
+    return control<QComboBox>(window, name)->currentText();
+}
+
+QString overview(const TFormLumora* window)
+{
+    return control<QLabel>(window, "Label1")->text();
+}
+
+QStringList memoLines(const TFormLumora* window)
+{
+    return control<QPlainTextEdit>(window, "Memo1")->toPlainText().split('\n');
+}
+
 } // namespace
 
 class TestAlmanacWindow : public QObject {
@@ -58,11 +84,11 @@ private Q_SLOTS:
     {
         QPointer<TFormLumora> window = ShowDailyAlmanac();
         QCOMPARE(window->windowTitle(), QStringLiteral("黄道吉日"));
-        QCOMPARE(window->SYear->currentText(), QStringLiteral("2015"));
-        QCOMPARE(window->SMonth->currentText(), QStringLiteral("06"));
-        QCOMPARE(window->Sday->currentText(), QStringLiteral("09"));
-        QCOMPARE(window->Label1->text(), QStringLiteral("2015-06-09  农历乙未年四月廿三 星期二"));
-        QCOMPARE(window->Memo1->toPlainText().split('\n'), kMemo20150609);
+        QCOMPARE(listText(window, "SYear"), QStringLiteral("2015"));
+        QCOMPARE(listText(window, "SMonth"), QStringLiteral("06"));
+        QCOMPARE(listText(window, "Sday"), QStringLiteral("09"));
+        QCOMPARE(overview(window), QStringLiteral("2015-06-09  农历乙未年四月廿三 星期二"));
+        QCOMPARE(memoLines(window), kMemo20150609);
         QVERIFY(fake.tips.isEmpty());
     }
 
@@ -70,16 +96,13 @@ private Q_SLOTS:
     {
         QPointer<TFormLumora> window =
             ShowDailyAlmanac(QStringLiteral("2015"), QStringLiteral("6"), QStringLiteral("9"));
-        QCOMPARE(window->SMonth->currentText(), QStringLiteral("6"));
-        QCOMPARE(window->Label1->text(), QStringLiteral("2015-6-9  农历乙未年四月廿三 星期二"));
-        QCOMPARE(window->Memo1->toPlainText().split('\n'), kMemo20150609);
+        QCOMPARE(listText(window, "SMonth"), QStringLiteral("6"));
+        QCOMPARE(overview(window), QStringLiteral("2015-6-9  农历乙未年四月廿三 星期二"));
+        QCOMPARE(memoLines(window), kMemo20150609);
 
-        window->SYear->setEditText(QStringLiteral(" 2012 "));
-        window->SMonth->setEditText(QStringLiteral("12"));
-        window->Sday->setEditText(QStringLiteral("21"));
-        QTest::mouseClick(window->RzBitBtn1, Qt::LeftButton);
-        QVERIFY(window->Label1->text().startsWith(QStringLiteral("2012-12-21  农历壬辰年")));
-        QCOMPARE(window->Memo1->toPlainText().split('\n').size(), 17);
+        query(window, QStringLiteral(" 2012 "), QStringLiteral("12"), QStringLiteral("21"));
+        QVERIFY(overview(window).startsWith(QStringLiteral("2012-12-21  农历壬辰年")));
+        QCOMPARE(memoLines(window).size(), 17);
     }
 
     void complaintsAndMissingDaysLeaveTheWindowAsItWas_data()
@@ -116,14 +139,11 @@ private Q_SLOTS:
         QFETCH(QString, day);
         QFETCH(QString, tip);
         QPointer<TFormLumora> window = ShowDailyAlmanac();
-        const QString overview = window->Label1->text();
-        window->SYear->setEditText(year);
-        window->SMonth->setEditText(month);
-        window->Sday->setEditText(day);
-        QTest::mouseClick(window->RzBitBtn1, Qt::LeftButton);
+        const QString before = overview(window);
+        query(window, year, month, day);
         QCOMPARE(fake.tips, tip.isEmpty() ? QStringList() : QStringList{tip});
-        QCOMPARE(window->Label1->text(), overview);
-        QCOMPARE(window->Memo1->toPlainText().split('\n'), kMemo20150609);
+        QCOMPARE(overview(window), before);
+        QCOMPARE(memoLines(window), kMemo20150609);
         QVERIFY(fake.errors.isEmpty());
     }
 
@@ -132,8 +152,8 @@ private Q_SLOTS:
         QPointer<TFormLumora> window =
             ShowDailyAlmanac(QStringLiteral("1900"), QStringLiteral("12"), QStringLiteral("31"));
         QVERIFY(window->isVisible());
-        QVERIFY(window->Label1->text().isEmpty());
-        QVERIFY(window->Memo1->toPlainText().isEmpty());
+        QVERIFY(overview(window).isEmpty());
+        QVERIFY(control<QPlainTextEdit>(window, "Memo1")->toPlainText().isEmpty());
         QVERIFY(fake.tips.isEmpty());
     }
 
@@ -141,14 +161,11 @@ private Q_SLOTS:
     {
         QPointer<TFormLumora> window =
             ShowDailyAlmanac(QStringLiteral("2051"), QStringLiteral("1"), QStringLiteral("1"));
-        QTest::mouseClick(window->RzBitBtn3, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "RzBitBtn3"), Qt::LeftButton);
         QVERIFY(fake.printedMemos.isEmpty());
 
-        window->SYear->setEditText(QStringLiteral("2015"));
-        window->SMonth->setEditText(QStringLiteral("06"));
-        window->Sday->setEditText(QStringLiteral("09"));
-        QTest::mouseClick(window->RzBitBtn1, Qt::LeftButton);
-        QTest::mouseClick(window->RzBitBtn3, Qt::LeftButton);
+        query(window, QStringLiteral("2015"), QStringLiteral("06"), QStringLiteral("09"));
+        QTest::mouseClick(control<QPushButton>(window, "RzBitBtn3"), Qt::LeftButton);
         QCOMPARE(fake.printedMemos, QStringList{kMemo20150609.join('\n')});
     }
 
@@ -161,13 +178,13 @@ private Q_SLOTS:
         QVERIFY(first != second);
         QCOMPARE(FormLumora, second.data());
 
-        QTest::mouseClick(first->RzBitBtn2, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(first, "RzBitBtn2"), Qt::LeftButton);
         deleteClosedWindows();
         QVERIFY(first.isNull());
         QVERIFY(FormLumora == nullptr);
         QVERIFY(second->isVisible());
-        QTest::mouseClick(second->RzBitBtn1, Qt::LeftButton);
-        QVERIFY(second->Label1->text().startsWith(QStringLiteral("2016-02-29  ")));
+        QTest::mouseClick(control<QPushButton>(second, "RzBitBtn1"), Qt::LeftButton);
+        QVERIFY(overview(second).startsWith(QStringLiteral("2016-02-29  ")));
     }
 
     void glossaryTextIsComplete()
@@ -179,8 +196,15 @@ private Q_SLOTS:
         QVERIFY(lines.contains(QStringLiteral("事(2)新设店铺商行或新厂开幕等事")));
         QCOMPARE(lines.last(), QStringLiteral("挂匾 ：指悬挂招牌或各种匾额"));
         QPointer<TFormLumora> window = ShowDailyAlmanac();
-        QVERIFY(window->Memo2->isReadOnly());
-        QCOMPARE(window->Memo2->toPlainText(), almanacGlossary());
+        const auto* glossary = control<QPlainTextEdit>(window, "Memo2");
+        QVERIFY(glossary->isReadOnly());
+        QCOMPARE(glossary->toPlainText(), almanacGlossary());
+        // Read with the keyboard too: Ctrl+End brings the last entry into view.
+        QVERIFY(glossary->verticalScrollBar()->maximum() > 0);
+        QTest::keyClick(const_cast<QPlainTextEdit*>(glossary), Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(glossary->textCursor().atEnd());
+        QVERIFY(glossary->verticalScrollBar()->value() > 0);
+        QVERIFY(glossary->viewport()->rect().contains(glossary->cursorRect()));
     }
 };
 

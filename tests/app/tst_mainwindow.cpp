@@ -1,6 +1,9 @@
 #include "almanac/lumora.h"
 #include "app/Application.h"
+#include "app/Artwork.h"
 #include "app/Unt_Main.h"
+#include "platform/MessageBoxes.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 #include "support/Windows.h"
 
@@ -8,6 +11,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
@@ -15,9 +19,21 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace lumora;
 
 namespace {
+
+// WCAG's relative luminance of an sRGB colour.
+qreal relativeLuminance(const QColor& colour)
+{
+    const auto linear = [](qreal channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
 
 QList<TFormLumora*> almanacWindows()
 {
@@ -43,12 +59,13 @@ class TestMainWindow : public QObject {
     std::optional<PlatformScope> scope;
     std::unique_ptr<TFrmmain> main;
 
+    // Types the three texts into the header's lists and presses "查询".
     void pick(const QString& year, const QString& month, const QString& day)
     {
-        main->SYear->setEditText(year);
-        main->SMonth->setEditText(month);
-        main->Sday->setEditText(day);
-        QTest::mouseClick(main->RzButton57, Qt::LeftButton);
+        typeInto(control<QComboBox>(main.get(), "SYear"), year);
+        typeInto(control<QComboBox>(main.get(), "SMonth"), month);
+        typeInto(control<QComboBox>(main.get(), "Sday"), day);
+        QTest::mouseClick(control<QPushButton>(main.get(), "RzButton57"), Qt::LeftButton);
     }
 
 private Q_SLOTS:
@@ -69,28 +86,95 @@ private Q_SLOTS:
 
     void layoutAsTheUserSeesIt()
     {
-        QCOMPARE(main->windowTitle(), QStringLiteral("Lumora"));
-        QCOMPARE(main->size(), QSize(800, 600));
-        QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(main->RzPanel1->height(), 84);
-        QCOMPARE(main->LeftColumn->width(), 186);
-        QCOMPARE(main->RzPageControl1->tabText(0), QStringLiteral("吉日分类"));
-        QCOMPARE(main->RzPageControl1->tabText(1), QStringLiteral("其他查询"));
-        QCOMPARE(main->RzPageControl1->currentWidget(), main->TabSheet1);
-        QCOMPARE(main->SYear->count(), 11);
-        QCOMPARE(main->SYear->itemText(0), QStringLiteral("2010"));
-        QCOMPARE(main->SMonth->itemText(0), QStringLiteral("01"));
-        QCOMPARE(main->Sday->count(), 31);
-        for (QPushButton* button : {main->RzButton56, main->ServiceButton, main->HomePageButton, main->ChatButton})
-            QVERIFY(button->isVisible());
+        const QWidget* window = main.get();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Lumora"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Lumora"));
+        QCOMPARE(window->size(), QSize(800, 600));
+        QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(control<QWidget>(window, "RzPanel1")->height(), 84);
+        QCOMPARE(control<QScrollArea>(window, "LeftColumn")->width(), 186);
+        const auto* pages = control<QTabWidget>(window, "RzPageControl1");
+        QCOMPARE(pages->tabText(0), QStringLiteral("吉日分类"));
+        QCOMPARE(pages->tabText(1), QStringLiteral("其他查询"));
+        QCOMPARE(pages->currentWidget(), control<QWidget>(window, "TabSheet1"));
+        QCOMPARE(control<QComboBox>(window, "SYear")->count(), 11);
+        QCOMPARE(control<QComboBox>(window, "SYear")->itemText(0), QStringLiteral("2010"));
+        QCOMPARE(control<QComboBox>(window, "SMonth")->itemText(0), QStringLiteral("01"));
+        QCOMPARE(control<QComboBox>(window, "Sday")->count(), 31);
+        for (const char* name : {"RzButton56", "ServiceButton", "HomePageButton", "ChatButton"})
+            QVERIFY(control<QPushButton>(window, name)->isVisible());
         QCOMPARE(main->menuBar()->actions().first()->text(), QStringLiteral("系统(&S)"));
     }
 
     void firstShowFillsTheListsWithToday()
     {
-        QCOMPARE(main->SYear->currentText(), QStringLiteral("2015"));
-        QCOMPARE(main->SMonth->currentText(), QStringLiteral("06"));
-        QCOMPARE(main->Sday->currentText(), QStringLiteral("09"));
+        QCOMPARE(control<QComboBox>(main.get(), "SYear")->currentText(), QStringLiteral("2015"));
+        QCOMPARE(control<QComboBox>(main.get(), "SMonth")->currentText(), QStringLiteral("06"));
+        QCOMPARE(control<QComboBox>(main.get(), "Sday")->currentText(), QStringLiteral("09"));
+    }
+
+    // WCAG AA asks 4.5:1 of text; every caption on the header band must reach it on the
+    // band's lightest pixel behind it.
+    void headerCaptionsAreReadableOnTheBanner()
+    {
+        const QWidget* band = control<QWidget>(main.get(), "RzPanel1");
+        const QImage banner = bannerPicture().toImage().scaled(band->size());
+        const QList<QLabel*> captions = band->findChildren<QLabel*>();
+        QVERIFY(captions.size() >= 4); // 选择黄历： 年 月 日
+        for (const QLabel* caption : captions) {
+            const QColor text = caption->palette().color(caption->foregroundRole());
+            qreal lightest = 0;
+            const QRect area = caption->geometry() & banner.rect();
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    lightest = std::max(lightest, relativeLuminance(banner.pixelColor(x, y)));
+            const qreal textLuminance = relativeLuminance(text);
+            const qreal contrast =
+                (std::max(lightest, textLuminance) + 0.05) / (std::min(lightest, textLuminance) + 0.05);
+            QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(caption->text()).arg(contrast)));
+        }
+    }
+
+    // The later-heaven trigrams stand with the branches of their directions.
+    void dialTrigramsFaceTheirBranches_data()
+    {
+        QTest::addColumn<QString>("trigram");
+        QTest::addColumn<qreal>("degrees");
+        const auto at = [](int branch) { return dialBranches().at(branch).degrees; };
+        QTest::newRow("离 south, at 午") << "☲" << at(6);
+        QTest::newRow("坎 north, at 子") << "☵" << at(0);
+        QTest::newRow("震 east, at 卯") << "☳" << at(3);
+        QTest::newRow("兑 west, at 酉") << "☱" << at(9);
+        QTest::newRow("乾 north-west, between 戌 and 亥") << "☰" << (at(10) + at(11)) / 2;
+        QTest::newRow("坤 south-west, between 未 and 申") << "☷" << (at(7) + at(8)) / 2;
+        QTest::newRow("艮 north-east, between 丑 and 寅") << "☶" << (at(1) + at(2)) / 2;
+        QTest::newRow("巽 south-east, between 辰 and 巳") << "☴" << (at(4) + at(5)) / 2;
+    }
+    void dialTrigramsFaceTheirBranches()
+    {
+        QFETCH(QString, trigram);
+        QFETCH(qreal, degrees);
+        const QList<DialMark> trigrams = dialTrigrams();
+        const auto found =
+            std::find_if(trigrams.begin(), trigrams.end(), [&](const DialMark& mark) { return mark.text == trigram; });
+        QVERIFY(found != trigrams.end());
+        QCOMPARE(found->degrees, degrees);
+        QCOMPARE(dialBranches().at(6).degrees, 0.0); // 午, south, at the top
+    }
+
+    // The window manager writes "提示 — Lumora" in the title; a box narrower than that
+    // showed "…".
+    void messageBoxesHaveRoomForTheirCaption()
+    {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("提示"), QStringLiteral("请选择年!"), QMessageBox::Ok);
+        prepareMessageBox(box);
+        box.show();
+        QCOMPARE(shownCaption(box.windowTitle()), QStringLiteral("提示 — Lumora"));
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        QVERIFY(box.width() > QFontMetrics(titleFont).horizontalAdvance(QStringLiteral("提示 — Lumora")) + 64);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+        QCOMPARE(box.windowModality(), Qt::ApplicationModal);
     }
 
     void queryComplaints_data()
@@ -121,7 +205,7 @@ private Q_SLOTS:
         pick(year, month, day);
         QCOMPARE(fake.tips, QStringList{tip});
         QVERIFY(almanacWindows().isEmpty());
-        QCOMPARE(main->SMonth->currentText(), month); // the lists keep what was typed
+        QCOMPARE(control<QComboBox>(main.get(), "SMonth")->currentText(), month); // the lists keep what was typed
     }
 
     void queryPassesTheTextsAsTyped_data()
@@ -138,6 +222,9 @@ private Q_SLOTS:
         QTest::newRow("unpadded month and day") << "2015"
                                                 << "6"
                                                 << "9";
+        QTest::newRow("month 1, a prefix of 10") << "2015"
+                                                 << "1"
+                                                 << "20";
     }
     void queryPassesTheTextsAsTyped()
     {
@@ -148,22 +235,24 @@ private Q_SLOTS:
         QVERIFY(fake.tips.isEmpty());
         const QList<TFormLumora*> windows = almanacWindows();
         QCOMPARE(windows.size(), 1);
-        QCOMPARE(windows.first()->SYear->currentText(), year);
-        QCOMPARE(windows.first()->SMonth->currentText(), month);
-        QCOMPARE(windows.first()->Sday->currentText(), day);
-        QCOMPARE(windows.first()->Label1->text().section(QStringLiteral("  "), 0, 0), year + '-' + month + '-' + day);
+        const TFormLumora* opened = windows.first();
+        QCOMPARE(control<QComboBox>(opened, "SYear")->currentText(), year);
+        QCOMPARE(control<QComboBox>(opened, "SMonth")->currentText(), month);
+        QCOMPARE(control<QComboBox>(opened, "Sday")->currentText(), day);
+        QCOMPARE(control<QLabel>(opened, "Label1")->text().section(QStringLiteral("  "), 0, 0),
+                 year + '-' + month + '-' + day);
     }
 
     void eachPressOpensOneMoreWindow()
     {
-        QTest::mouseClick(main->RzButton56, Qt::LeftButton);
-        QTest::mouseClick(main->RzButton56, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(main.get(), "RzButton56"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(main.get(), "RzButton56"), Qt::LeftButton);
         pick(QStringLiteral("2015"), QStringLiteral("06"), QStringLiteral("09"));
         pick(QStringLiteral("2015"), QStringLiteral("06"), QStringLiteral("10"));
         const QList<TFormLumora*> windows = almanacWindows();
         QCOMPARE(windows.size(), 4);
         for (TFormLumora* window : windows)
-            QVERIFY(window->Label1->text().startsWith(QStringLiteral("2015-06-")));
+            QVERIFY(control<QLabel>(window, "Label1")->text().startsWith(QStringLiteral("2015-06-")));
     }
 
     void exitAnsweredNoKeepsEverythingOpen()
@@ -188,8 +277,8 @@ private Q_SLOTS:
     void exitAnsweredYesOpensTheHomePageAndClosesEveryWindow()
     {
         QFETCH(bool, fromMenu);
-        QTest::mouseClick(main->RzButton56, Qt::LeftButton);
-        QTest::mouseClick(main->RzButton56, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(main.get(), "RzButton56"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(main.get(), "RzButton56"), Qt::LeftButton);
         QList<QPointer<TFormLumora>> windows;
         for (TFormLumora* window : almanacWindows())
             windows << window;
@@ -197,7 +286,7 @@ private Q_SLOTS:
 
         fake.answerYes = true;
         if (fromMenu)
-            main->findChild<QAction*>(QStringLiteral("dxBarButton5"))->trigger();
+            control<QAction>(main.get(), "dxBarButton5")->trigger();
         else
             main->close();
         deleteClosedWindows();
@@ -213,7 +302,7 @@ private Q_SLOTS:
     {
         for (const char* command : {"ConceptionChartCommand", "PerpetualCalendarCommand"}) {
             fake.modalDialogs.clear();
-            main->findChild<QAction*>(QLatin1String(command))->trigger();
+            control<QAction>(main.get(), command)->trigger();
             QCOMPARE(fake.modalDialogs.size(), 1);
             QVERIFY(fake.modalDialogs.first()->isVisible());
             fake.modalDialogs.first()->close();

@@ -9,8 +9,7 @@
 
 // The child of `window` with that objectName and type; a missing one ends the test run
 // with a message, since every later step would be meaningless.
-template <class Control>
-Control* control(const QObject* window, const char* name)
+template <class Control> Control* control(const QObject* window, const char* name)
 {
     auto* found = window->findChild<Control*>(QLatin1String(name));
     if (!found)
