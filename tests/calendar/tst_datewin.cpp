@@ -1,5 +1,6 @@
 // The perpetual calendar window, driven offscreen through its spinners and labels.
 
+#include "calendar/DateCn.h"
 #include "calendar/DateWin.h"
 #include "support/FakePlatform.h"
 
@@ -94,6 +95,7 @@ private Q_SLOTS:
     {
         TFRM_Date& window = openOn(QDate(2015, 2, 9));
         QCOMPARE(fake.modalDialogs.size(), 1);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Tesmer日历"));
         QCOMPARE(labelText(window, "Label1"), QStringLiteral("2015"));
         QCOMPARE(labelText(window, "Label20"), QStringLiteral("2015"));
         QCOMPARE(labelText(window, "Label17"), QStringLiteral("2"));
@@ -173,7 +175,7 @@ private Q_SLOTS:
     void everyMonthDrawsEveryDay()
     {
         TFRM_Date& window = openOn(QDate(2015, 6, 9));
-        for (int year = 1901; year <= 2050; ++year) {
+        for (int year = lumora::kFirstCnYear; year <= lumora::kLastCnYear; ++year) {
             for (int month = 1; month <= 12; ++month) {
                 spinTo(window, year, month);
                 const QDate first(year, month, 1);

@@ -4,6 +4,7 @@
 #include "calendar/Untabt.h"
 #include "support/FakePlatform.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -39,6 +40,9 @@ private Q_SLOTS:
     {
         openConceptionChart();
         QCOMPARE(fake.modalDialogs.size(), 1);
+        QCOMPARE(Frm_NanNv->windowTitle(), QStringLiteral("生男生女"));
+        // Without 宋体 the columns line up only in a monospaced face.
+        QCOMPARE(QFontInfo(chartMemo()->font()).family(), QStringLiteral("Noto Sans Mono CJK SC"));
         const QString text = chartMemo()->toPlainText();
         QCOMPARE(text, lumora::conceptionChartText());
         const QStringList lines = text.split(u'\n');
