@@ -1,6 +1,7 @@
 #include "almanac/DailyAlmanac.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
+#include "cli/DateArguments.h"
 #include "data/Error.h"
 #include "data/Query.h"
 #include "data/uShare.h"
@@ -9,31 +10,37 @@
 
 namespace lumora::cli {
 
-int almanac(const QStringList& args, QTextStream& out, QTextStream& err)
+int almanac(const Invocation& invocation, QTextStream& out, QTextStream& err)
 {
-    QStringList date = args;
-    if (date.isEmpty()) {
-        const QDate today = QDate::currentDate();
-        date = {today.toString(QStringLiteral("yyyy")), today.toString(QStringLiteral("MM")),
-                today.toString(QStringLiteral("dd"))};
-    } else if (date.size() != 3) {
-        err << "usage: lumora-cli almanac [YEAR MONTH DAY]\n";
-        return ExitBadInput;
+    QStringList dateArgs = invocation.args;
+    if (dateArgs.isEmpty()) {
+        const QDate& today = invocation.context.today;
+        dateArgs = {today.toString(u"yyyy"), today.toString(u"MM"), today.toString(u"dd")};
     }
-
-    const PickedDateCheck check = CheckPickedDate(date[0], date[1], date[2]);
-    if (const auto* complaint = std::get_if<PickedDateComplaint>(&check)) {
-        err << complaint->message << '\n';
-        return ExitBadInput;
+    const DateArguments parsed = parseDateArguments(dateArgs, 1);
+    if (const auto* complaint = std::get_if<DateArgumentComplaint>(&parsed)) {
+        switch (complaint->kind) {
+        case DateArgumentComplaint::Kind::WrongCount:
+            return usageComplaint(invocation, err);
+        case DateArgumentComplaint::Kind::Unreadable:
+        case DateArgumentComplaint::Kind::NotADate:
+            // Where the almanac window's date check refused the parts, in its own words.
+            if (!complaint->pickedMessage.isEmpty())
+                err << complaint->pickedMessage << '\n';
+            else
+                err << "almanac: " << complaint->message << '\n';
+            return ExitBadInput;
+        }
     }
-    const QString dateText = std::get<PickedDate>(check).dateText;
+    const QString dateText = std::get<QList<DateArgument>>(parsed).first().dateText;
 
     try {
         Query query;
-        query.setConnectionString(BirthConnectionString());
+        query.setConnectionString(birthConnectionStringIn(invocation.context.dataFolder));
         const std::optional<AlmanacEntry> entry = queryDailyAlmanac(query, dateText);
         if (!entry) {
-            err << "没有 " << dateText << " 的黄历记录（数据覆盖 1901-01-01 至 2050-12-31）\n";
+            err << "没有 " << dateText << " 的黄历记录（数据覆盖 " << firstCnDay().toString(Qt::ISODate) << " 至 "
+                << lastCnDay().toString(Qt::ISODate) << "）\n";
             return ExitNotFound;
         }
         out << entry->overview << '\n';

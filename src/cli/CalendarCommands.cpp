@@ -1,47 +1,17 @@
 #include "calendar/ConceptionChart.h"
 #include "calendar/DateCn.h"
+#include "cli/ArgumentText.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
+#include "cli/DateArguments.h"
 #include "cli/MonthGrid.h"
 
 #include <QDate>
-#include <QFile>
-#include <QRegularExpression>
-
-#include <optional>
-
-#include <unistd.h>
 
 namespace lumora::cli {
 namespace {
 
-// The years the lunar tables cover, which the month view is limited to.
-constexpr int kFirstCalendarYear = 1901;
-constexpr int kLastCalendarYear = 2050;
-
-std::optional<QDate> parseIsoDate(const QString& text)
-{
-    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    const QRegularExpressionMatch match = iso.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
-    return date.isValid() ? std::optional(date) : std::nullopt;
-}
-
-int notADate(QTextStream& err, const QString& text)
-{
-    err << "calendar: '" << text << "' is not a date of the form YYYY-MM-DD\n";
-    return ExitBadInput;
-}
-
-// Colours only for a person at a terminal; a pipe or a file gets plain text.
-bool writesToTerminal(const QTextStream& out)
-{
-    const auto* file = qobject_cast<const QFile*>(out.device());
-    return file != nullptr && file->handle() >= 0 && isatty(file->handle()) == 1;
-}
-
+// The fields in the order of the command table's calendar columns.
 void writeCalendarLine(QTextStream& out, const QDate& date)
 {
     const QChar tab = u'\t';
@@ -53,55 +23,75 @@ void writeCalendarLine(QTextStream& out, const QDate& date)
 
 } // namespace
 
-int calendar(const QStringList& args, QTextStream& out, QTextStream& err)
+int calendar(const Invocation& invocation, QTextStream& out, QTextStream& err)
 {
-    if (args.isEmpty() || args.size() > 2) {
-        err << "usage: lumora-cli calendar FROM [TO]   (dates as YYYY-MM-DD)\n";
+    const qsizetype argCount = invocation.args.size();
+    const DateArguments parsed = parseDateArguments(invocation.args, argCount == 2 || argCount == 6 ? 2 : 1);
+    if (const auto* complaint = std::get_if<DateArgumentComplaint>(&parsed)) {
+        if (complaint->kind == DateArgumentComplaint::Kind::WrongCount)
+            return usageComplaint(invocation, err);
+        err << "calendar: " << complaint->message << '\n';
         return ExitBadInput;
     }
-    const QString& fromText = args[0];
-    const QString& toText = args.size() == 2 ? args[1] : args[0];
-    const std::optional<QDate> from = parseIsoDate(fromText);
-    if (!from)
-        return notADate(err, fromText);
-    const std::optional<QDate> to = parseIsoDate(toText);
-    if (!to)
-        return notADate(err, toText);
-    if (*to < *from) {
-        err << "calendar: TO " << toText << " lies before FROM " << fromText << '\n';
+    const QList<DateArgument>& dates = std::get<QList<DateArgument>>(parsed);
+    const DateArgument& from = dates.first();
+    const DateArgument& to = dates.last();
+    if (to.date < from.date) {
+        err << "calendar: TO " << to.dateText << " lies before FROM " << from.dateText << '\n';
         return ExitBadInput;
     }
-    for (QDate date = *from; date <= *to; date = date.addDays(1))
+    for (const DateArgument& date : dates) {
+        if (!inCnRange(date.date)) {
+            err << "calendar: " << outsideTablesComplaint(date.dateText) << '\n';
+            return ExitNotFound;
+        }
+    }
+
+    if (invocation.hasFlag(u"--header")) {
+        QStringList names;
+        for (const HelpRow& column : invocation.columns)
+            names << column.name.toString();
+        out << names.join(u'\t') << '\n';
+    }
+    for (QDate date = from.date; date <= to.date; date = date.addDays(1))
         writeCalendarLine(out, date);
     return ExitOk;
 }
 
-int month(const QStringList& args, QTextStream& out, QTextStream& err)
+int month(const Invocation& invocation, QTextStream& out, QTextStream& err)
 {
-    if (args.size() != 2) {
-        err << "usage: lumora-cli month YEAR MONTH\n";
+    if (invocation.args.size() != 2)
+        return usageComplaint(invocation, err);
+    const QString& yearText = invocation.args[0];
+    const QString& monthText = invocation.args[1];
+    for (const QString& arg : invocation.args) {
+        if (holdsBlankOrControl(arg)) {
+            err << "month: " << blankOrControlComplaint(arg) << '\n';
+            return ExitBadInput;
+        }
+    }
+    const std::optional<int> year = parseWholeNumber(yearText);
+    if (!year) {
+        err << "month: " << shownArgument(yearText) << " is not a year\n";
         return ExitBadInput;
     }
-    bool yearOk = false;
-    bool monthOk = false;
-    const int year = args[0].toInt(&yearOk);
-    const int monthNumber = args[1].toInt(&monthOk);
-    if (!yearOk || !monthOk || year < kFirstCalendarYear || year > kLastCalendarYear || monthNumber < 1 ||
-        monthNumber > 12) {
-        err << "month: the calendar shows years 1901 to 2050 and months 1 to 12, not " << args[0] << ' ' << args[1]
-            << '\n';
+    const std::optional<int> monthNumber = parseWholeNumber(monthText);
+    if (!monthNumber || *monthNumber < 1 || *monthNumber > 12) {
+        err << "month: " << shownArgument(monthText) << " is not a month from 1 to 12\n";
         return ExitBadInput;
     }
-    out << monthGridText(year, monthNumber, writesToTerminal(out));
+    if (*year < kFirstCnYear || *year > kLastCnYear) {
+        err << "month: " << outsideTablesComplaint(QStringLiteral("year %1").arg(*year)) << '\n';
+        return ExitNotFound;
+    }
+    out << monthGridText(*year, *monthNumber, invocation.colour, invocation.context.today);
     return ExitOk;
 }
 
-int chart(const QStringList& args, QTextStream& out, QTextStream& err)
+int chart(const Invocation& invocation, QTextStream& out, QTextStream& err)
 {
-    if (!args.isEmpty()) {
-        err << "usage: lumora-cli chart\n";
-        return ExitBadInput;
-    }
+    if (!invocation.args.isEmpty())
+        return usageComplaint(invocation, err);
     out << conceptionChartText() << '\n';
     return ExitOk;
 }

@@ -1,53 +1,337 @@
 #include "cli/Cli.h"
 
+#include "cli/ArgumentText.h"
 #include "cli/Commands.h"
+#include "cli/DateArguments.h"
 
+#include <QIODevice>
+
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace lumora {
 namespace {
 
+using cli::HelpRow;
+using cli::Invocation;
+using RunCommand = int (*)(const Invocation&, QTextStream&, QTextStream&);
+
+int help(const Invocation& invocation, QTextStream& out, QTextStream& err);
+
 struct Command {
-    const char* name;
-    const char* usage;
-    int (*run)(const QStringList&, QTextStream&, QTextStream&);
+    QStringView name;
+    QStringView synopsis;
+    QStringView description;
+    // What the arguments are; see filledIn() for the words in braces.
+    QStringView argumentsNote;
+    std::span<const HelpRow> options; // the command's own, besides the common ones
+    std::span<const HelpRow> columns;
+    RunCommand run;
+};
+
+struct ExitRow {
+    ExitCode code;
+    QStringView meaning;
+};
+
+enum class ColourMode { Auto, Always, Never };
+
+struct ColourModeName {
+    QStringView name;
+    ColourMode mode;
 };
 
 // clang-format off
+// The fields of a `calendar` line, in the order CalendarCommands.cpp writes them.
+constexpr std::array kCalendarColumns{
+    HelpRow{u"date",           u"the day, YYYY-MM-DD"},
+    HelpRow{u"lunar_code",     u"lunar month × 100 + lunar day, negative in a leap month (101: 正月初一, -401: 闰四月初一)"},
+    HelpRow{u"term_number",    u"the solar term falling on the day, 1 小寒 … 24 冬至 in the Gregorian year's order; 0 for none"},
+    HelpRow{u"lunar_month",    u"the lunar month: 正月 二月 … 十月 冬月 腊月, a leap month as 闰四"},
+    HelpRow{u"lunar_day",      u"the lunar day: 初一 … 三十"},
+    HelpRow{u"lunar_festival", u"春节 元宵节 端午节 七夕节 中秋节 重阳节 腊八节 or 除夕; empty on other days"},
+    HelpRow{u"zodiac",         u"the lunar year's branch and animal, e.g. 未羊"},
+    HelpRow{u"solar_term",     u"the name of the solar term falling on the day, e.g. 雨水; empty on other days"},
+    HelpRow{u"festival",       u"the Gregorian festival, e.g. 元旦节, 母亲节; empty on other days"},
+    HelpRow{u"constellation",  u"the star sign, e.g. 双鱼座"},
+};
+
+constexpr std::array kCalendarOptions{
+    HelpRow{u"--header", u"first print a line of the column names"},
+};
+
+// Accepted before the command and after it.
+constexpr std::array kCommonOptions{
+    HelpRow{u"--color=WHEN", u"colour the month view: auto (on a terminal, unless NO_COLOR or TERM=dumb), always, never"},
+    HelpRow{u"-h, --help",   u"print the usage and exit"},
+    HelpRow{u"--",           u"end the options: what follows are arguments"},
+};
+
+constexpr std::array kColourModes{
+    ColourModeName{u"auto",   ColourMode::Auto},
+    ColourModeName{u"always", ColourMode::Always},
+    ColourModeName{u"never",  ColourMode::Never},
+};
+
+constexpr std::array kExitStatuses{
+    ExitRow{ExitOk,          u"done"},
+    ExitRow{ExitBadInput,    u"bad input; the complaint is on standard error"},
+    ExitRow{ExitDataFile,    u"a data file is missing or unreadable"},
+    ExitRow{ExitNotFound,    u"no entry for that day, or a date outside {first} to {last}"},
+    ExitRow{ExitWriteFailed, u"the output could not be written"},
+};
+
+// The one table every usage text comes from.
 constexpr std::array kCommands{
-    Command{"almanac",  "almanac [YEAR MONTH DAY]   the daily almanac entry (today without arguments)", &cli::almanac},
-    Command{"calendar", "calendar FROM [TO]         lunar date, terms, festivals and sign of each day (YYYY-MM-DD)", &cli::calendar},
-    Command{"month",    "month YEAR MONTH           the perpetual calendar's month, 1901 to 2050", &cli::month},
-    Command{"chart",    "chart                      the boy-or-girl conception chart", &cli::chart},
+    Command{u"almanac", u"[DATE]", u"the daily almanac entry of DATE; today's without one",
+            u"DATE: {dates}", {}, {}, &cli::almanac},
+    Command{u"calendar", u"[--header] FROM [TO]",
+            u"one tab-separated line per day: lunar date, solar term, festivals, zodiac, star sign",
+            u"FROM, TO: {dates}; both in one form, TO the same as FROM when left out",
+            kCalendarOptions, kCalendarColumns, &cli::calendar},
+    Command{u"month", u"YEAR MONTH", u"a month of the perpetual calendar, today marked when in colour",
+            u"YEAR MONTH: whole numbers, leading zeros optional (2015 6, 2015 06), from {first} to {last}",
+            {}, {}, &cli::month},
+    Command{u"chart", u"", u"the boy-or-girl conception chart", {}, {}, {}, &cli::chart},
+    Command{u"help", u"[COMMAND]", u"this text, or the usage of COMMAND", {}, {}, {}, &help},
 };
 // clang-format on
 
-void printUsage(QTextStream& stream)
+constexpr QStringView kProgram = u"lumora-cli";
+constexpr QStringView kDatesNote = u"{forms}, leading zeros optional (2015-6-9, 2015 06 09), from {first} to {last}";
+
+// {dates} becomes the note on dates, {forms} the date forms, {first} and {last} the first
+// and last day of the lunar tables.
+QString filledIn(QStringView note)
 {
-    stream << "usage: lumora-cli COMMAND [ARGS...]\n\ncommands:\n";
+    return note.toString()
+        .replace(QStringLiteral("{dates}"), kDatesNote.toString())
+        .replace(QStringLiteral("{forms}"), cli::kDateForms.toString())
+        .replace(QStringLiteral("{first}"), cli::firstCnDay().toString(Qt::ISODate))
+        .replace(QStringLiteral("{last}"), cli::lastCnDay().toString(Qt::ISODate));
+}
+
+QString usageLine(const Command& command)
+{
+    QString line = kProgram.toString() + u' ' + command.name.toString();
+    if (!command.synopsis.isEmpty())
+        line += u' ' + command.synopsis.toString();
+    return line;
+}
+
+using TextRows = QList<std::pair<QString, QString>>;
+
+// Rows as "  name  meaning", the meanings in one column.
+void writeRows(QTextStream& out, const TextRows& rows)
+{
+    qsizetype width = 0;
+    for (const auto& [name, meaning] : rows)
+        width = std::max(width, name.size());
+    for (const auto& [name, meaning] : rows)
+        out << "  " << name.leftJustified(width) << "  " << meaning << '\n';
+}
+
+TextRows helpRows(std::span<const HelpRow> rows)
+{
+    TextRows texts;
+    for (const HelpRow& row : rows)
+        texts.append({row.name.toString(), filledIn(row.meaning)});
+    return texts;
+}
+
+void writeProgramHelp(QTextStream& out)
+{
+    out << "usage: " << kProgram << " [--color=WHEN] COMMAND [ARGS...]\n"
+        << "       " << kProgram << " COMMAND --help\n\ncommands:\n";
+    TextRows commands;
     for (const Command& command : kCommands)
-        stream << "  " << command.usage << '\n';
+        commands.append({usageLine(command).mid(kProgram.size() + 1), command.description.toString()});
+    writeRows(out, commands);
+    out << "\noptions:\n";
+    writeRows(out, helpRows(kCommonOptions));
+    out << '\n' << filledIn(u"DATE, FROM, TO: {dates}") << "\n\nexit status:\n";
+    TextRows statuses;
+    for (const ExitRow& row : kExitStatuses)
+        statuses.append({QString::number(row.code), filledIn(row.meaning)});
+    writeRows(out, statuses);
+}
+
+void writeCommandHelp(QTextStream& out, const Command& command)
+{
+    out << "usage: " << usageLine(command) << "\n\n" << command.description << '\n';
+    if (!command.argumentsNote.isEmpty())
+        out << filledIn(command.argumentsNote) << '\n';
+    out << "\noptions:\n";
+    writeRows(out, helpRows(command.options) + helpRows(kCommonOptions));
+    if (!command.columns.empty()) {
+        out << "\ncolumns, separated by tabs:\n";
+        TextRows columns;
+        for (const HelpRow& column : command.columns)
+            columns.append(
+                {QStringLiteral("%1 %2").arg(columns.size() + 1, 2).arg(column.name), column.meaning.toString()});
+        writeRows(out, columns);
+    }
+}
+
+const Command* commandNamed(QStringView name)
+{
+    const auto* found = std::find_if(kCommands.begin(), kCommands.end(),
+                                     [name](const Command& command) { return command.name == name; });
+    return found == kCommands.end() ? nullptr : &*found;
+}
+
+int unknownCommand(QTextStream& err, QStringView name)
+{
+    err << kProgram << ": unknown command " << cli::shownArgument(name) << "; run '" << kProgram
+        << " --help' for the commands\n";
+    return ExitBadInput;
+}
+
+// "-x" and "--word" are options; "-" alone and "-1" (a negative number) are arguments.
+bool looksLikeOption(QStringView arg)
+{
+    return arg.size() > 1 && arg[0] == u'-' && !arg[1].isDigit();
+}
+
+bool isHelpOption(QStringView arg)
+{
+    return arg == u"-h" || arg == u"--help";
+}
+
+bool isColourOption(QStringView arg)
+{
+    return arg == u"--color" || arg.startsWith(u"--color=");
+}
+
+// Sets `mode` from a --color option; false, after the complaint, for an unknown value.
+bool readColourOption(QStringView arg, ColourMode& mode, QTextStream& err)
+{
+    const QStringView value = arg.sliced(std::min(arg.size(), QStringView(u"--color=").size()));
+    for (const ColourModeName& name : kColourModes) {
+        if (name.name == value) {
+            mode = name.mode;
+            return true;
+        }
+    }
+    err << kProgram << ": " << cli::shownArgument(arg) << " is none of --color=auto, --color=always, --color=never\n";
+    return false;
+}
+
+bool colourWanted(ColourMode mode, const CliContext& context)
+{
+    switch (mode) {
+    case ColourMode::Always:
+        return true;
+    case ColourMode::Never:
+        return false;
+    case ColourMode::Auto:
+        break;
+    }
+    return context.stdoutIsTerminal && context.noColor.isEmpty() && context.term != u"dumb";
+}
+
+int help(const Invocation& invocation, QTextStream& out, QTextStream& err)
+{
+    if (invocation.args.size() > 1)
+        return cli::usageComplaint(invocation, err);
+    if (invocation.args.isEmpty()) {
+        writeProgramHelp(out);
+        return ExitOk;
+    }
+    const Command* command = commandNamed(invocation.args.first());
+    if (command == nullptr)
+        return unknownCommand(err, invocation.args.first());
+    writeCommandHelp(out, *command);
+    return ExitOk;
+}
+
+int dispatch(const QStringList& args, const CliContext& context, QTextStream& out, QTextStream& err)
+{
+    ColourMode colourMode = ColourMode::Auto;
+    qsizetype next = 0;
+    for (; next < args.size() && looksLikeOption(args[next]); ++next) {
+        const QString& arg = args[next];
+        if (arg == u"--") {
+            ++next;
+            break;
+        }
+        if (isHelpOption(arg)) {
+            writeProgramHelp(out);
+            return ExitOk;
+        }
+        if (!isColourOption(arg)) {
+            err << kProgram << ": unknown option " << cli::shownArgument(arg) << "; run '" << kProgram
+                << " --help' for the options\n";
+            return ExitBadInput;
+        }
+        if (!readColourOption(arg, colourMode, err))
+            return ExitBadInput;
+    }
+    if (next == args.size()) {
+        writeProgramHelp(err);
+        return ExitBadInput;
+    }
+
+    const Command* command = commandNamed(args[next]);
+    if (command == nullptr)
+        return unknownCommand(err, args[next]);
+    Invocation invocation{context, {}, {}, false, usageLine(*command), command->columns};
+    bool optionsEnded = false;
+    for (++next; next < args.size(); ++next) {
+        const QString& arg = args[next];
+        if (optionsEnded || !looksLikeOption(arg)) {
+            invocation.args << arg;
+        } else if (arg == u"--") {
+            optionsEnded = true;
+        } else if (isHelpOption(arg)) {
+            writeCommandHelp(out, *command);
+            return ExitOk;
+        } else if (isColourOption(arg)) {
+            if (!readColourOption(arg, colourMode, err))
+                return ExitBadInput;
+        } else if (std::any_of(command->options.begin(), command->options.end(),
+                               [&arg](const HelpRow& option) { return option.name == arg; })) {
+            invocation.flags << arg;
+        } else {
+            err << kProgram << ' ' << command->name << ": unknown option " << cli::shownArgument(arg) << '\n';
+            return cli::usageComplaint(invocation, err);
+        }
+    }
+    invocation.colour = colourWanted(colourMode, context);
+    return command->run(invocation, out, err);
+}
+
+// Everything written to out reaches the device only here at the latest; a full disk or a
+// reader that went away turns any outcome into ExitWriteFailed.
+int checkedOutput(int status, QTextStream& out, QTextStream& err)
+{
+    out.flush();
+    if (out.status() == QTextStream::Ok)
+        return status;
+    err << kProgram << ": could not write the output";
+    if (const QIODevice* device = out.device(); device != nullptr && !device->errorString().isEmpty())
+        err << ": " << device->errorString();
+    err << '\n';
+    err.flush();
+    return ExitWriteFailed;
 }
 
 } // namespace
 
-int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
+namespace cli {
+
+int usageComplaint(const Invocation& invocation, QTextStream& err)
 {
-    if (args.isEmpty()) {
-        printUsage(err);
-        return ExitBadInput;
-    }
-    if (args.first() == QLatin1String("help") || args.first() == QLatin1String("--help")) {
-        printUsage(out);
-        return ExitOk;
-    }
-    for (const Command& command : kCommands) {
-        if (args.first() == QLatin1String(command.name))
-            return command.run(args.mid(1), out, err);
-    }
-    err << "lumora-cli: unknown command '" << args.first() << "'\n";
-    printUsage(err);
+    err << "usage: " << invocation.usageLine << '\n';
     return ExitBadInput;
+}
+
+} // namespace cli
+
+int runCli(const QStringList& args, const CliContext& context, QTextStream& out, QTextStream& err)
+{
+    return checkedOutput(dispatch(args, context, out, err), out, err);
 }
 
 } // namespace lumora

@@ -1,14 +1,40 @@
 #pragma once
-// One function per subcommand; args exclude the subcommand's own name.
+// One function per subcommand. Cli.cpp reads the options and hands each command an
+// Invocation: its positional arguments and what the options and the context decided.
+
+#include "cli/Cli.h"
 
 #include <QStringList>
+#include <QStringView>
 #include <QTextStream>
+
+#include <span>
 
 namespace lumora::cli {
 
-int almanac(const QStringList& args, QTextStream& out, QTextStream& err);
-int calendar(const QStringList& args, QTextStream& out, QTextStream& err);
-int month(const QStringList& args, QTextStream& out, QTextStream& err);
-int chart(const QStringList& args, QTextStream& out, QTextStream& err);
+// A name and what it means: a column of `calendar`, an option, an exit status.
+struct HelpRow {
+    QStringView name;
+    QStringView meaning;
+};
+
+struct Invocation {
+    const CliContext& context;
+    QStringList args;                 // the arguments after the command's name, options taken out
+    QStringList flags;                // the command's own options given, e.g. "--header"
+    bool colour = false;              // whether to write ANSI colours
+    QString usageLine;                // "lumora-cli calendar [--header] FROM [TO]"
+    std::span<const HelpRow> columns; // calendar: its tab-separated columns, in order
+
+    bool hasFlag(QStringView flag) const { return flags.contains(flag); }
+};
+
+// Writes the command's usage line as a complaint and returns ExitBadInput.
+int usageComplaint(const Invocation& invocation, QTextStream& err);
+
+int almanac(const Invocation& invocation, QTextStream& out, QTextStream& err);
+int calendar(const Invocation& invocation, QTextStream& out, QTextStream& err);
+int month(const Invocation& invocation, QTextStream& out, QTextStream& err);
+int chart(const Invocation& invocation, QTextStream& out, QTextStream& err);
 
 } // namespace lumora::cli

@@ -3,6 +3,8 @@
 
 #include "cli/Cli.h"
 
+#include <QCoreApplication>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -13,13 +15,25 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun run(const QStringList& args)
+// The day every test takes for today, the data files the build put beside the tests, and
+// standard output not a terminal.
+inline lumora::CliContext pinnedContext()
+{
+    return lumora::CliContext{QDate(2015, 6, 9), QCoreApplication::applicationDirPath(), false, {}, {}};
+}
+
+inline CliRun run(const QStringList& args, const lumora::CliContext& context)
 {
     CliRun result;
     QTextStream out(&result.out);
     QTextStream err(&result.err);
-    result.status = lumora::runCli(args, out, err);
+    result.status = lumora::runCli(args, context, out, err);
     out.flush();
     err.flush();
     return result;
+}
+
+inline CliRun run(const QStringList& args)
+{
+    return run(args, pinnedContext());
 }

@@ -41,10 +41,14 @@ private Q_SLOTS:
                "2020-05-23\t-401\t0\t闰四\t初一\t\t子鼠\t\t\t双子座\n";
         QTest::newRow("2015-05-10 母亲节")
             << QStringList{"calendar", "2015-05-10"} << "2015-05-10\t322\t0\t三月\t廿二\t\t未羊\t\t母亲节\t金牛座\n";
-        QTest::newRow("2050-12-31 to 2051-01-01 off the tables")
-            << QStringList{"calendar", "2050-12-31", "2051-01-01"}
-            << "2050-12-31\t1118\t0\t冬月\t十八\t\t午马\t\t\t摩羯座\n"
-               "2051-01-01\t0\t0\t\t\t\t未羊\t\t元旦节\t摩羯座\n";
+        QTest::newRow("2015 2 19 as three arguments") << QStringList{"calendar", "2015", "2", "19"}
+                                                      << "2015-02-19\t101\t4\t正月\t初一\t春节\t未羊\t雨水\t\t双鱼座\n";
+        QTest::newRow("2020 5 22 to 2020 05 23 as six arguments")
+            << QStringList{"calendar", "2020", "5", "22", "2020", "05", "23"}
+            << "2020-05-22\t430\t0\t四月\t三十\t\t子鼠\t\t\t双子座\n"
+               "2020-05-23\t-401\t0\t闰四\t初一\t\t子鼠\t\t\t双子座\n";
+        QTest::newRow("2050-12-31, the tables' last day")
+            << QStringList{"calendar", "2050-12-31"} << "2050-12-31\t1118\t0\t冬月\t十八\t\t午马\t\t\t摩羯座\n";
     }
     void calendarLines()
     {
@@ -68,67 +72,171 @@ private Q_SLOTS:
             QCOMPARE(line.count(u'\t'), 9);
     }
 
+    void headerNamesTheColumnsOfTheHelp()
+    {
+        const CliRun result = run({"calendar", "--header", "2015-02-19"});
+        QCOMPARE(result.status, int(ExitOk));
+        const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QStringLiteral("date\tlunar_code\tterm_number\tlunar_month\tlunar_day\t"
+                                          "lunar_festival\tzodiac\tsolar_term\tfestival\tconstellation"));
+        QCOMPARE(lines[0].count(u'\t'), lines[1].count(u'\t'));
+        QCOMPARE(run({"calendar", "2015-02-19", "--header"}).out, result.out);
+
+        // The help lists the same names, numbered, in the same order.
+        const QString help =
+            run({"calendar", "--help"}).out.section(QStringLiteral("columns, separated by tabs:\n"), 1);
+        QStringList helpNames;
+        for (const QString& line : help.split(u'\n', Qt::SkipEmptyParts)) {
+            const QStringList words = line.simplified().split(u' ');
+            QCOMPARE(words[0], QString::number(helpNames.size() + 1));
+            helpNames << words[1];
+        }
+        QCOMPARE(helpNames.join(u'\t'), lines[0]);
+    }
+
     void complaints_data()
     {
         QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("calendar without dates")
-            << QStringList{"calendar"} << "usage: lumora-cli calendar FROM [TO]   (dates as YYYY-MM-DD)\n";
-        QTest::newRow("calendar with three dates") << QStringList{"calendar", "2015-01-01", "2015-01-02", "2015-01-03"}
-                                                   << "usage: lumora-cli calendar FROM [TO]   (dates as YYYY-MM-DD)\n";
-        QTest::newRow("calendar 2015-02-29")
-            << QStringList{"calendar", "2015-02-29"} << "calendar: '2015-02-29' is not a date of the form YYYY-MM-DD\n";
-        QTest::newRow("calendar 2015-2-1 unpadded")
-            << QStringList{"calendar", "2015-2-1"} << "calendar: '2015-2-1' is not a date of the form YYYY-MM-DD\n";
-        QTest::newRow("calendar bad TO") << QStringList{"calendar", "2015-02-01", "tomorrow"}
-                                         << "calendar: 'tomorrow' is not a date of the form YYYY-MM-DD\n";
-        QTest::newRow("calendar TO before FROM") << QStringList{"calendar", "2015-02-03", "2015-02-01"}
-                                                 << "calendar: TO 2015-02-01 lies before FROM 2015-02-03\n";
-        QTest::newRow("month 2051 1")
-            << QStringList{"month", "2051", "1"}
-            << "month: the calendar shows years 1901 to 2050 and months 1 to 12, not 2051 1\n";
-        QTest::newRow("month 1900 12")
-            << QStringList{"month", "1900", "12"}
-            << "month: the calendar shows years 1901 to 2050 and months 1 to 12, not 1900 12\n";
-        QTest::newRow("month 2015 13")
-            << QStringList{"month", "2015", "13"}
-            << "month: the calendar shows years 1901 to 2050 and months 1 to 12, not 2015 13\n";
-        QTest::newRow("month 2015 May")
-            << QStringList{"month", "2015", "May"}
-            << "month: the calendar shows years 1901 to 2050 and months 1 to 12, not 2015 May\n";
-        QTest::newRow("month without its month")
-            << QStringList{"month", "2015"} << "usage: lumora-cli month YEAR MONTH\n";
-        QTest::newRow("chart with an argument") << QStringList{"chart", "18"} << "usage: lumora-cli chart\n";
+        const int bad = ExitBadInput;
+        const int outside = ExitNotFound;
+        QTest::newRow("calendar 2015-02-29") << QStringList{"calendar", "2015-02-29"} << bad
+                                             << "calendar: '2015-02-29' is not a date (YYYY-MM-DD or YEAR MONTH DAY)\n";
+        QTest::newRow("calendar 2015 2 29")
+            << QStringList{"calendar", "2015", "2", "29"} << bad
+            << "calendar: '2015' '2' '29' is not a date (YYYY-MM-DD or YEAR MONTH DAY)\n";
+        QTest::newRow("calendar bad TO") << QStringList{"calendar", "2015-02-01", "tomorrow"} << bad
+                                         << "calendar: 'tomorrow' is not a date (YYYY-MM-DD or YEAR MONTH DAY)\n";
+        QTest::newRow("calendar FROM with a trailing newline")
+            << QStringList{"calendar", "2015-02-01\n"} << bad
+            << "calendar: '2015-02-01\\n' holds a blank or a control character\n";
+        QTest::newRow("calendar TO before FROM") << QStringList{"calendar", "2015-02-03", "2015-2-1"} << bad
+                                                 << "calendar: TO 2015-2-1 lies before FROM 2015-02-03\n";
+        QTest::newRow("calendar 2051-01-01") << QStringList{"calendar", "2051-01-01"} << outside
+                                             << "calendar: 2051-01-01 lies outside the lunar tables, which cover "
+                                                "1901-01-01 to 2050-12-31\n";
+        QTest::newRow("calendar 2050-12-31 to 2051-01-01")
+            << QStringList{"calendar", "2050-12-31", "2051-01-01"} << outside
+            << "calendar: 2051-01-01 lies outside the lunar tables, which cover 1901-01-01 to 2050-12-31\n";
+        QTest::newRow("calendar 1900 12 31") << QStringList{"calendar", "1900", "12", "31"} << outside
+                                             << "calendar: 1900-12-31 lies outside the lunar tables, which cover "
+                                                "1901-01-01 to 2050-12-31\n";
+        QTest::newRow("month 2051 1") << QStringList{"month", "2051", "1"} << outside
+                                      << "month: year 2051 lies outside the lunar tables, which cover 1901-01-01 "
+                                         "to 2050-12-31\n";
+        QTest::newRow("month 1900 12") << QStringList{"month", "1900", "12"} << outside
+                                       << "month: year 1900 lies outside the lunar tables, which cover 1901-01-01 "
+                                          "to 2050-12-31\n";
+        QTest::newRow("month 2015 13") << QStringList{"month", "2015", "13"} << bad
+                                       << "month: '13' is not a month from 1 to 12\n";
+        QTest::newRow("month 2015 May") << QStringList{"month", "2015", "May"} << bad
+                                        << "month: 'May' is not a month from 1 to 12\n";
+        QTest::newRow("month MMXV 5") << QStringList{"month", "MMXV", "5"} << bad << "month: 'MMXV' is not a year\n";
+        QTest::newRow("month 2051 13, the bad month first")
+            << QStringList{"month", "2051", "13"} << bad << "month: '13' is not a month from 1 to 12\n";
+        QTest::newRow("month with a trailing newline")
+            << QStringList{"month", "2015", "2\n"} << bad << "month: '2\\n' holds a blank or a control character\n";
     }
     void complaints()
     {
         QFETCH(QStringList, args);
+        QFETCH(int, status);
         QFETCH(QString, message);
         const CliRun result = run(args);
-        QCOMPARE(result.status, int(ExitBadInput));
+        QCOMPARE(result.status, status);
         QCOMPARE(result.err, message);
         QVERIFY(result.out.isEmpty());
     }
 
-    // Into a string, as into a pipe, the month comes without colours.
+    // Into a string, as into a pipe, the month comes without colours, today unmarked.
     void monthPrintsThePlainGrid()
     {
-        const CliRun result = run({"month", "2015", "2"});
+        CliContext context = pinnedContext();
+        context.today = QDate(2015, 2, 10);
+        const CliRun result = run({"month", "2015", "02"}, context);
         QCOMPARE(result.status, int(ExitOk));
         QCOMPARE(result.out, kFebruary2015);
     }
 
-    void monthOnATerminalIsColouredLikeTheWindow()
+    void monthInColourKeepsTheGridAndMarksToday()
     {
-        const QString coloured = cli::monthGridText(2015, 2, true);
-        QVERIFY(coloured.contains(QStringLiteral("\x1b[38;2;255;128;0m除夕\x1b[0m")));
-        QVERIFY(coloured.contains(QStringLiteral("\x1b[38;2;83;83;255m立春\x1b[0m")));
-        QVERIFY(coloured.contains(QStringLiteral("\x1b[38;2;0;64;0m十三\x1b[0m")));
-        QVERIFY(coloured.contains(QStringLiteral("\x1b[38;2;255;0;0m星期六\x1b[0m")));
+        const QString coloured = cli::monthGridText(2015, 2, true, QDate(2015, 2, 10));
+        QVERIFY(coloured.contains(QStringLiteral("\x1b[33m除夕\x1b[0m")));
+        QVERIFY(coloured.contains(QStringLiteral("\x1b[34m立春\x1b[0m")));
+        QVERIFY(coloured.contains(QStringLiteral("\x1b[32m十三\x1b[0m")));
+        QVERIFY(coloured.contains(QStringLiteral("\x1b[33m情人节\x1b[0m")));
+        QVERIFY(coloured.contains(QStringLiteral("\x1b[31m星期六\x1b[0m")));
+        QVERIFY(coloured.contains(QStringLiteral("\x1b[30;42m10\x1b[0m")));
+        QCOMPARE(coloured.count(QStringLiteral("\x1b[30;42m")), 1);
+        // No 24-bit colours, which are lost on one of the two kinds of background.
+        QVERIFY(!coloured.contains(QStringLiteral("38;2;")));
         QString stripped = coloured;
         stripped.remove(QRegularExpression(QStringLiteral("\x1b\\[[0-9;]*m")));
         QCOMPARE(stripped, kFebruary2015);
+
+        // A new lunar month in red: 2015-03-20 is 二月初一.
+        QVERIFY(cli::monthGridText(2015, 3, true, {}).contains(QStringLiteral("\x1b[31m二月\x1b[0m")));
+        // Today in another month marks nothing.
+        QVERIFY(!cli::monthGridText(2015, 2, true, QDate(2015, 3, 10)).contains(QStringLiteral("42m")));
+    }
+
+    void colourFollowsTheOptionAndTheTerminal_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("terminal");
+        QTest::addColumn<QString>("noColor");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<bool>("coloured");
+
+        const QStringList month{"month", "2015", "2"};
+        QTest::newRow("terminal") << month << true << ""
+                                  << "xterm" << true;
+        QTest::newRow("pipe") << month << false << ""
+                              << "xterm" << false;
+        QTest::newRow("terminal, NO_COLOR=1") << month << true << "1"
+                                              << "xterm" << false;
+        QTest::newRow("terminal, NO_COLOR empty") << month << true << ""
+                                                  << "xterm" << true;
+        QTest::newRow("terminal, TERM=dumb") << month << true << ""
+                                             << "dumb" << false;
+        QTest::newRow("terminal, --color=never") << QStringList{"--color=never"} + month << true << ""
+                                                 << "xterm" << false;
+        QTest::newRow("terminal, --color=auto") << QStringList{"--color=auto"} + month << true << ""
+                                                << "xterm" << true;
+        QTest::newRow("pipe, --color=always") << QStringList{"--color=always"} + month << false << ""
+                                              << "xterm" << true;
+        QTest::newRow("NO_COLOR=1, --color=always after the command")
+            << month + QStringList{"--color=always"} << true << "1"
+            << "dumb" << true;
+        QTest::newRow("--color=always then --color=never, the last wins")
+            << QStringList{"--color=always"} + month + QStringList{"--color=never"} << true << ""
+            << "xterm" << false;
+    }
+    void colourFollowsTheOptionAndTheTerminal()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, terminal);
+        QFETCH(QString, noColor);
+        QFETCH(QString, term);
+        QFETCH(bool, coloured);
+        CliContext context = pinnedContext();
+        context.stdoutIsTerminal = terminal;
+        context.noColor = noColor;
+        context.term = term;
+        const CliRun result = run(args, context);
+        QCOMPARE(result.status, int(ExitOk));
+        QCOMPARE(result.out.contains(u'\x1b'), coloured);
+    }
+
+    // Colour is for the month view only; calendar lines stay plain data.
+    void calendarLinesNeverCarryColour()
+    {
+        CliContext context = pinnedContext();
+        context.stdoutIsTerminal = true;
+        QCOMPARE(run({"--color=always", "calendar", "2015-02-19"}, context).out, run({"calendar", "2015-02-19"}).out);
     }
 
     void monthStartingOnSaturdayFillsSixWeeks()
