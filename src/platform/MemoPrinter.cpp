@@ -1,13 +1,17 @@
 #include "platform/MemoPrinter.h"
 
+#include "forms/FormFonts.h"
 #include "platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRawFont>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTextDocument>
 
@@ -21,6 +25,56 @@ constexpr double kMarginMm = 12.7;
 // memo report prints nothing in them, so they only keep the body within the margins.
 constexpr double kHeaderFooterMm = 6.35;
 static_assert(kHeaderFooterMm < kMarginMm);
+
+// The memo is laid out at 96 pixels to the inch (see printMemoTo), so 14 pixels print as
+// 10.5 pt whatever the screen's resolution.
+constexpr int kMemoPixelSize = 14;
+
+// Qt's PDF writer tells readers which character a glyph stands for by the lowest code
+// point the face maps to that glyph. Noto CJK draws the Kangxi radical ⽉ (U+2F49) and
+// 月 (U+6708) with one glyph, so memo text printed in it copies and searches as
+// radicals. True when no two printable characters of the face share a glyph.
+bool everyCharacterOwnsItsGlyph(const QRawFont& face)
+{
+    QString characters;
+    characters.reserve(0x10000);
+    for (char32_t c = 0x20; c <= 0xFFFF; ++c) {
+        const QChar character(static_cast<char16_t>(c));
+        // Blanks are not looked up again by readers; an alias among them harms nobody.
+        if (!character.isSurrogate() && !character.isSpace() && character.category() != QChar::Other_Control)
+            characters += character;
+    }
+    const QList<quint32> glyphs = face.glyphIndexesForString(characters);
+    QSet<quint32> seen;
+    for (const quint32 glyph : glyphs) {
+        if (glyph == 0)
+            continue;
+        if (seen.contains(glyph))
+            return false;
+        seen.insert(glyph);
+    }
+    return true;
+}
+
+// The kit's 宋体, with the installed stand-ins whose printed text reads back as written
+// put ahead of the others; the kit's order otherwise.
+QFont memoFont()
+{
+    QFont font = formFont(FormFace::Song, kMemoPixelSize);
+    const QString song = formFaceName(FormFace::Song);
+    QStringList faithful;
+    QStringList others;
+    for (const QString& family : QStringList{song} + QFont::substitutes(song)) {
+        if (!QFontDatabase::hasFamily(family))
+            continue;
+        QFont face(family);
+        face.setPixelSize(kMemoPixelSize);
+        (everyCharacterOwnsItsGlyph(QRawFont::fromFont(face)) ? faithful : others) << family;
+    }
+    if (!faithful.isEmpty())
+        font.setFamilies(faithful + others);
+    return font;
+}
 
 void applyMemoPageLayout(QPrinter& printer)
 {
@@ -37,9 +91,7 @@ void printMemoTo(QPrinter& printer, const QString& text)
 
     QTextDocument document;
     document.setDocumentMargin(0);
-    QFont font(QStringLiteral("宋体"));
-    font.setPointSizeF(10.5);
-    document.setDefaultFont(font);
+    document.setDefaultFont(memoFont());
     document.setPlainText(text);
 
     QPainter painter;
@@ -47,7 +99,7 @@ void printMemoTo(QPrinter& printer, const QString& text)
         throw std::runtime_error("打印机无法开始打印");
 
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    // Lay the text out in device pixels so a page of the document is a page of paper.
+    // Lay the text out in 96-per-inch pixels so a page of the document is a page of paper.
     const qreal scale = printer.resolution() / 96.0;
     const QSizeF pageInDocument(page.width() / scale, page.height() / scale);
     document.setPageSize(pageInDocument);
