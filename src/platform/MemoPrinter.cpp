@@ -1,21 +1,23 @@
 #include "platform/MemoPrinter.h"
 
+#include "data/Error.h"
 #include "forms/FormFonts.h"
+#include "forms/SafeFileWriting.h"
 #include "platform/Platform.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRawFont>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTextDocument>
-
-#include <stdexcept>
 
 namespace lumora {
 namespace {
@@ -26,7 +28,7 @@ constexpr double kMarginMm = 12.7;
 constexpr double kHeaderFooterMm = 6.35;
 static_assert(kHeaderFooterMm < kMarginMm);
 
-// The memo is laid out at 96 pixels to the inch (see printMemoTo), so 14 pixels print as
+// The memo is laid out at 96 pixels to the inch (see paintMemo), so 14 pixels print as
 // 10.5 pt whatever the screen's resolution.
 constexpr int kMemoPixelSize = 14;
 
@@ -76,52 +78,78 @@ QFont memoFont()
     return font;
 }
 
-void applyMemoPageLayout(QPrinter& printer)
+QPageLayout memoPageLayout()
 {
-    printer.setFullPage(false);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
 }
 
-} // namespace
-
-void printMemoTo(QPrinter& printer, const QString& text)
+// Paints the memo page by page on a device that already has the memo page layout.
+void paintMemo(QPagedPaintDevice& device, int resolution, const QString& text)
 {
-    applyMemoPageLayout(printer);
-
     QTextDocument document;
     document.setDocumentMargin(0);
     document.setDefaultFont(memoFont());
     document.setPlainText(text);
 
     QPainter painter;
-    if (!painter.begin(&printer))
-        throw std::runtime_error("打印机无法开始打印");
+    if (!painter.begin(&device))
+        throw Error(QStringLiteral("打印机无法开始打印"));
 
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRectF page = device.pageLayout().paintRectPixels(resolution);
     // Lay the text out in 96-per-inch pixels so a page of the document is a page of paper.
-    const qreal scale = printer.resolution() / 96.0;
+    const qreal scale = resolution / 96.0;
     const QSizeF pageInDocument(page.width() / scale, page.height() / scale);
     document.setPageSize(pageInDocument);
 
     const int pages = document.pageCount();
     for (int i = 0; i < pages; ++i) {
-        if (i > 0)
-            printer.newPage();
+        if (i > 0 && !device.newPage())
+            throw Error(QStringLiteral("打印机无法开始新的一页"));
         painter.save();
         painter.scale(scale, scale);
         painter.translate(0, -i * pageInDocument.height());
         document.drawContents(&painter, QRectF(QPointF(0, i * pageInDocument.height()), pageInDocument));
         painter.restore();
     }
-    painter.end();
+    if (!painter.end())
+        throw Error(QStringLiteral("打印机无法完成打印"));
+}
+
+} // namespace
+
+void printMemoTo(QPrinter& printer, const QString& text)
+{
+    printer.setFullPage(false);
+    printer.setPageLayout(memoPageLayout());
+    paintMemo(printer, printer.resolution(), text);
+}
+
+QByteArray memoPdf(const QString& text)
+{
+    // Built in memory: Qt's PDF writer does not check its own writes, so the file is
+    // written afterwards by code that does.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer); // 1200 dpi, as the printer at high resolution
+        writer.setPageLayout(memoPageLayout());
+        paintMemo(writer, writer.resolution(), text);
+    }
+    return pdf;
 }
 
 QString freshPdfPath(const QString& folder, const QString& stem)
 {
     const QDir dir(folder);
+    const auto taken = [](const QString& path) {
+        const QFileInfo entry(path);
+        // exists() follows links, so a dangling one would look free and be written through.
+        return entry.exists() || entry.isSymLink();
+    };
     QString path = dir.filePath(stem + QStringLiteral(".pdf"));
-    for (int n = 2; QFileInfo::exists(path); ++n)
+    for (int n = 2; taken(path); ++n)
         path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(stem).arg(n));
     return path;
 }
@@ -138,13 +166,10 @@ MemoPrintResult printMemoToDefaultPrinter(const QString& text, const QString& pd
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QDir().mkpath(folder))
-        throw std::runtime_error(QStringLiteral("无法创建文件夹：%1").arg(folder).toStdString());
+        throw Error(QStringLiteral("无法创建文件夹：%1，测算结果未保存").arg(QDir::toNativeSeparators(folder)));
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
     const QString path = freshPdfPath(folder, QStringLiteral("Lumora测算结果"));
-    printer.setOutputFileName(path);
-    printMemoTo(printer, text);
+    writeFileWhole(path, memoPdf(text));
     return {true, path};
 }
 

@@ -1,17 +1,25 @@
+#include "data/Error.h"
+#include "forms/SafeFileWriting.h"
 #include "platform/ErrorReport.h"
 #include "platform/LocaleSettings.h"
 #include "platform/MemoPrinter.h"
+#include "platform/TmpfsMount.h"
 #include "support/FakePlatform.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <map>
+#include <optional>
 #include <stdexcept>
+
+#include <sys/resource.h>
 
 using namespace lumora;
 
@@ -64,6 +72,68 @@ QString onOnePage(const QString& memo)
     for (const QString& line : memo.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         text += line + QLatin1Char('\n');
     return text + QLatin1Char('\f');
+}
+
+// Every entry of the folder, hidden ones too: a temporary file left behind shows here.
+QStringList entriesOf(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writePlainly(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush();
+}
+
+// A memo long and varied enough that its PDF outgrows the cramped places below.
+QString longMemo()
+{
+    QString memo;
+    for (char16_t c = u'\u4e00'; c < u'\u4e00' + 3000; ++c)
+        memo += QChar(c) + QString((c % 40 == 0) ? QStringLiteral("\n") : QString());
+    return memo;
+}
+
+// Files this process writes may not grow past `bytes` while it lives: the write that
+// crosses it fails as on a full disk (the signal the system would send is ignored).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit lowered = previous_;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int);
+};
+
+// The message of the lumora::Error that call raises; empty when it raises none.
+template <typename Call> QString errorOf(Call call)
+{
+    try {
+        call();
+    } catch (const Error& error) {
+        return error.message();
+    }
+    return QString();
 }
 
 // Prints the memo into a PDF in dir and returns the text that landed in it.
@@ -167,24 +237,118 @@ private Q_SLOTS:
         QVERIFY(text.count(QLatin1Char('\f')) >= 2); // pdftotext ends each page with a form feed
     }
 
+    void pdfNamesNeverOverwrite_data()
+    {
+        QTest::addColumn<QString>("occupant"); // what already holds the first name
+        QTest::newRow("file") << "file";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("dangling link") << "dangling link";
+    }
     void pdfNamesNeverOverwrite()
     {
+        QFETCH(QString, occupant);
         QTemporaryDir dir;
         const QString first = freshPdfPath(dir.path(), QStringLiteral("memo"));
         QCOMPARE(first, dir.filePath(QStringLiteral("memo.pdf")));
-        QFile(first).open(QIODevice::WriteOnly);
-        const QString second = freshPdfPath(dir.path(), QStringLiteral("memo"));
-        QCOMPARE(second, dir.filePath(QStringLiteral("memo (2).pdf")));
+        if (occupant == QLatin1String("file"))
+            QVERIFY(writePlainly(first, "x"));
+        else if (occupant == QLatin1String("folder"))
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("memo.pdf")));
+        else
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere.pdf")), first));
+        QCOMPARE(freshPdfPath(dir.path(), QStringLiteral("memo")), dir.filePath(QStringLiteral("memo (2).pdf")));
     }
 
     void withoutAPrinterTheMemoBecomesAPdf()
     {
-        QTemporaryDir dir;
-        const MemoPrintResult result = printMemoToDefaultPrinter(QStringLiteral("宜:解除"), dir.path());
-        if (!result.savedAsPdf)
+        if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a default printer");
-        QVERIFY(result.pdfPath.startsWith(dir.path()));
-        QVERIFY(pdfText(result.pdfPath).contains(QStringLiteral("宜:解除")));
+        QTemporaryDir dir;
+        // A link planted at the first name must not be written through to its target.
+        const QString target = dir.filePath(QStringLiteral("elsewhere.pdf"));
+        QVERIFY(QFile::link(target, dir.filePath(QStringLiteral("Lumora测算结果.pdf"))));
+
+        const QString memo = QStringLiteral("宜:解除 坏垣 馀事勿取");
+        const MemoPrintResult result = printMemoToDefaultPrinter(memo, dir.path());
+        QVERIFY(result.savedAsPdf);
+        QCOMPARE(result.pdfPath, dir.filePath(QStringLiteral("Lumora测算结果 (2).pdf")));
+        QCOMPARE(pdfText(result.pdfPath), onOnePage(memo));
+        QVERIFY(!QFileInfo::exists(target));
+        QCOMPARE(entriesOf(dir.path()),
+                 (QStringList{QStringLiteral("Lumora测算结果 (2).pdf"), QStringLiteral("Lumora测算结果.pdf")}));
+    }
+
+    void aWholeFileReplacesTheOldOne()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("result.txt"));
+        QVERIFY(writePlainly(path, "old and longer"));
+        writeFileWhole(path, "new");
+        QCOMPARE(contentOf(path), QByteArray("new"));
+        QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("result.txt")});
+    }
+
+    void aWriteThatFailsLeavesNothingBehind_data()
+    {
+        QTest::addColumn<bool>("onFullDisk"); // else under a file size limit
+        QTest::newRow("full tmpfs") << true;
+        QTest::newRow("file size limit") << false;
+    }
+    void aWriteThatFailsLeavesNothingBehind()
+    {
+        QFETCH(bool, onFullDisk);
+        TmpfsMount tmpfs("64k");
+        QTemporaryDir plain;
+        if (onFullDisk && !tmpfs.isMounted())
+            QSKIP("mounting a tmpfs needs root");
+        const QString folder = onFullDisk ? tmpfs.path() : plain.path();
+        const QString good = QDir(folder).filePath(QStringLiteral("result.txt"));
+        QVERIFY(writePlainly(good, "good"));
+
+        std::optional<FileSizeLimit> limit;
+        if (!onFullDisk)
+            limit.emplace(16 * 1024);
+        const QString message = errorOf([&] { writeFileWhole(good, QByteArray(200 * 1024, 'x')); });
+        QVERIFY2(message.contains(good) && message.contains(QStringLiteral("未保存")), qPrintable(message));
+        QCOMPARE(contentOf(good), QByteArray("good"));
+        QCOMPARE(entriesOf(folder), QStringList{QStringLiteral("result.txt")});
+
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("this machine has a default printer");
+        // The second press used to report an empty file as saved.
+        for (const char* press : {"first", "second"}) {
+            const QString printed = errorOf([&] { printMemoToDefaultPrinter(longMemo(), folder); });
+            QVERIFY2(printed.contains(folder) && printed.contains(QStringLiteral("未保存")),
+                     qPrintable(QStringLiteral("%1 press: %2").arg(QLatin1String(press), printed)));
+            QCOMPARE(entriesOf(folder), QStringList{QStringLiteral("result.txt")});
+        }
+    }
+
+    void aReadOnlyFolderIsNamed()
+    {
+        TmpfsMount readOnly("64k", MS_RDONLY);
+        if (!readOnly.isMounted())
+            QSKIP("mounting a tmpfs needs root");
+        const QString written = errorOf([&] { writeFileWhole(readOnly.filePath(QStringLiteral("result.txt")), "x"); });
+        QVERIFY2(written.contains(readOnly.path()) && written.contains(QStringLiteral("未保存")), qPrintable(written));
+
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("this machine has a default printer");
+        const QString printed =
+            errorOf([&] { printMemoToDefaultPrinter(QStringLiteral("忌:诸事不宜"), readOnly.path()); });
+        QVERIFY2(printed.contains(readOnly.path()) && !printed.contains(QStringLiteral("打印机")), qPrintable(printed));
+        QVERIFY(entriesOf(readOnly.path()).isEmpty());
+    }
+
+    void aNameThatIsAFolderIsAClearError()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("result.txt"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("result.txt")));
+        const QString message = errorOf([&] { writeFileWhole(path, "x"); });
+        QVERIFY2(message.contains(path) && message.contains(QStringLiteral("文件夹")), qPrintable(message));
+        QVERIFY(QFileInfo(path).isDir());
+        QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("result.txt")});
     }
 
     void blankMemoIsNotPrinted()
