@@ -39,10 +39,54 @@ void Query::setSql(const QString& sql)
 
 QString Query::dataSourceOf(const QString& connectionString)
 {
-    static const QRegularExpression dataSource(QStringLiteral("(?:^|;)\\s*Data Source\\s*=([^;]*)"),
-                                               QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = dataSource.match(connectionString);
-    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+    // "key=value;…": keys without case, values trimmed unless quoted in "…" or '…', where
+    // the enclosing quote doubled stands for itself.
+    const QStringView text(connectionString);
+    qsizetype at = 0;
+    while (at < text.size()) {
+        if (text[at] == QLatin1Char(';') || text[at].isSpace()) {
+            ++at; // an empty entry
+            continue;
+        }
+        const qsizetype equals = text.indexOf(QLatin1Char('='), at);
+        if (equals < 0)
+            return QString();
+        const QStringView key = text.sliced(at, equals - at).trimmed();
+        at = equals + 1;
+        while (at < text.size() && text[at].isSpace())
+            ++at;
+
+        QString value;
+        if (at < text.size() && (text[at] == QLatin1Char('"') || text[at] == QLatin1Char('\''))) {
+            const QChar quote = text[at++];
+            for (;; ++at) {
+                if (at == text.size())
+                    return QString(); // unterminated: no trustworthy file name
+                if (text[at] == quote) {
+                    if (at + 1 < text.size() && text[at + 1] == quote)
+                        ++at;
+                    else
+                        break;
+                }
+                value += text[at];
+            }
+            ++at;
+            while (at < text.size() && text[at].isSpace())
+                ++at;
+            if (at < text.size() && text[at] != QLatin1Char(';'))
+                return QString(); // text after the closing quote
+        } else {
+            qsizetype end = text.indexOf(QLatin1Char(';'), at);
+            if (end < 0)
+                end = text.size();
+            value = text.sliced(at, end - at).trimmed().toString();
+            at = end;
+        }
+        ++at; // past the ';'
+        if (key.compare(QLatin1String("Data Source"), Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return QString();
 }
 
 QString Query::toSqlite(const QString& accessSql)

@@ -30,7 +30,8 @@ public:
     QString text(int position) const;
     void close();
 
-    // The file named by "Data Source=" in a connection text.
+    // The file named by "Data Source=" in a connection text, its value unquoted where it
+    // is quoted as OLE DB quotes values; empty when there is none or its quotes are broken.
     static QString dataSourceOf(const QString& connectionString);
     // "top N" becomes "LIMIT N" and #y-m-d# becomes 'YYYY-MM-DD'.
     static QString toSqlite(const QString& accessSql);

@@ -7,11 +7,30 @@
 namespace lumora {
 namespace {
 
+// A connection-string value as written: plain when nothing in it would be read as syntax,
+// else quoted as OLE DB quotes values (double quotes, or single quotes around a value that
+// holds a double quote; the enclosing quote doubled inside when the value holds both).
+QString quotedValue(const QString& value)
+{
+    const bool plain = !value.isEmpty() && !value.front().isSpace() && !value.back().isSpace() &&
+                       !value.contains(QLatin1Char(';')) && !value.contains(QLatin1Char('=')) &&
+                       !value.contains(QLatin1Char('"')) && !value.contains(QLatin1Char('\''));
+    if (plain)
+        return value;
+    if (!value.contains(QLatin1Char('"')))
+        return QLatin1Char('"') + value + QLatin1Char('"');
+    if (!value.contains(QLatin1Char('\'')))
+        return QLatin1Char('\'') + value + QLatin1Char('\'');
+    QString doubled = value;
+    doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + doubled + QLatin1Char('"');
+}
+
 QString connectionStringFor(const QString& folder, const QString& fileName)
 {
     const QString path = QDir(folder).filePath(fileName);
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=True")
-        .arg(QDir::toNativeSeparators(path));
+        .arg(quotedValue(QDir::toNativeSeparators(path)));
 }
 
 // A non-empty run of ASCII digits read as a number; -1 otherwise or when it is too long

@@ -11,6 +11,7 @@
 namespace lumora {
 
 // Connection texts of the two data files beside the executable (never the working folder).
+// A path holding ";", "=", quotes or blanks at its ends is quoted, so it reads back whole.
 QString DreamConnectionString();
 QString BirthConnectionString();
 // The same for the data files in `folder` (the CLI and tests name the folder themselves).

@@ -29,22 +29,40 @@ QString connectionTo(const QString& path)
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=True").arg(path);
 }
 
-// A two-row almanac table whose values carry blanks around them, as imported data may.
-QString writeFixture(const QTemporaryDir& dir)
+// A two-row almanac table whose values carry blanks around them, as imported data may;
+// yi is the 宜 of the first day, so a test can tell two fixtures apart.
+QString writeFixtureAt(const QString& path, const QString& yi = QStringLiteral(" 解除 "))
 {
-    const QString path = dir.filePath(QStringLiteral("fixture.dll"));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
         db.setDatabaseName(path);
-        db.open();
+        if (!db.open())
+            qFatal("cannot build the fixture %s", qPrintable(path));
         QSqlQuery q(db);
         q.exec(QStringLiteral("CREATE TABLE lumora (gn TEXT, nn TEXT, yi TEXT)"));
-        q.exec(QStringLiteral("INSERT INTO lumora VALUES ('2015-06-09', '  农历乙未年四月廿三 ', ' 解除 ')"));
+        q.prepare(QStringLiteral("INSERT INTO lumora VALUES ('2015-06-09', '  农历乙未年四月廿三 ', ?)"));
+        q.addBindValue(yi);
+        q.exec();
         q.exec(QStringLiteral("INSERT INTO lumora VALUES ('2015-06-10', 'second', 'it''s')"));
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
     return path;
+}
+
+QString writeFixture(const QTemporaryDir& dir)
+{
+    return writeFixtureAt(dir.filePath(QStringLiteral("fixture.dll")));
+}
+
+// The 宜 of 2015-06-09 in the data file a connection text leads to.
+QString yiThrough(const QString& connectionString)
+{
+    Query query;
+    query.setConnectionString(connectionString);
+    query.setSql(QStringLiteral("Select top 1 * from lumora where gn = #2015-6-9#"));
+    query.open();
+    return query.text(QStringLiteral("yi"));
 }
 
 void openQuery(Query& query, const QString& path, const QString& sql)
@@ -165,6 +183,75 @@ private Q_SLOTS:
                                 "Info=True")
                      .arg(folder));
         QCOMPARE(Query::dataSourceOf(DreamConnectionString()), folder + QStringLiteral("/dream.dll"));
+    }
+
+    void dataSourceIsReadAsWritten_data()
+    {
+        QTest::addColumn<QString>("connection");
+        QTest::addColumn<QString>("dataSource"); // empty: none that can be trusted
+        QTest::newRow("plain") << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/a/b.dll;Persist Security Info=True"
+                               << "/a/b.dll";
+        QTest::newRow("blanks around") << "Provider=x; Data Source = /a/b c.dll ;Persist Security Info=True"
+                                       << "/a/b c.dll";
+        QTest::newRow("key in another case") << "data SOURCE=/a.dll"
+                                             << "/a.dll";
+        QTest::newRow("empty entries") << ";; Data Source=/a.dll;;"
+                                       << "/a.dll";
+        QTest::newRow("double quotes around ;")
+            << "Provider=x;Data Source=\"/x/semi;colon/b.dll\";Persist Security Info=True"
+            << "/x/semi;colon/b.dll";
+        QTest::newRow("single quotes around \"") << "Data Source='/x/a\"b/c.dll'"
+                                                 << "/x/a\"b/c.dll";
+        QTest::newRow("doubled quote") << "Data Source=\"/x/a\"\"b'c/d.dll\";Persist Security Info=True"
+                                       << "/x/a\"b'c/d.dll";
+        QTest::newRow("quotes keep blanks") << "Data Source= \" /x/ b.dll \" ;"
+                                            << " /x/ b.dll ";
+        QTest::newRow("leading blank, as generated")
+            << birthConnectionStringIn(QStringLiteral(" rel")) << " rel/VeltaBirth.dll";
+        QTest::newRow("unterminated quote") << "Data Source=\"/a;b"
+                                            << "";
+        QTest::newRow("text after the quote") << "Data Source=\"/a\"b;"
+                                              << "";
+        QTest::newRow("no data source") << "Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=True"
+                                        << "";
+    }
+    void dataSourceIsReadAsWritten()
+    {
+        QFETCH(QString, connection);
+        QFETCH(QString, dataSource);
+        QCOMPARE(Query::dataSourceOf(connection), dataSource);
+    }
+
+    void dataFilesInOddlyNamedFoldersAreRead_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("decoy"); // where a careless reading of the path would lead, or empty
+        QTest::newRow("semicolon") << "semi;colon"
+                                   << "semi";
+        QTest::newRow("double quote") << "quote\"d"
+                                      << "";
+        QTest::newRow("single quote") << "it's"
+                                      << "";
+        QTest::newRow("both quotes") << "both\"'"
+                                     << "";
+        QTest::newRow("equals sign") << "a=b"
+                                     << "";
+        QTest::newRow("Chinese and a blank") << "黄历 数据"
+                                             << "";
+    }
+    void dataFilesInOddlyNamedFoldersAreRead()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, decoy);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(folder));
+        const QString path = writeFixtureAt(QDir(dir.filePath(folder)).filePath(QStringLiteral("VeltaBirth.dll")));
+        if (!decoy.isEmpty())
+            writeFixtureAt(dir.filePath(decoy), QStringLiteral("decoy"));
+
+        const QString connection = birthConnectionStringIn(dir.filePath(folder));
+        QCOMPARE(Query::dataSourceOf(connection), path);
+        QCOMPARE(yiThrough(connection), QStringLiteral("解除"));
     }
 
     void accessDialectIsTranslated_data()
