@@ -3,11 +3,13 @@
 #include "data/Error.h"
 
 #include <QAtomicInteger>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QUrl>
 
 namespace lumora {
 namespace {
@@ -16,6 +18,20 @@ QString nextConnectionName()
 {
     static QAtomicInteger<quint64> counter;
     return QStringLiteral("lumora-query-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+// An SQLite URI that opens the file read-only and immutable: SQLite then takes no locks
+// and never creates a journal, WAL or shared-memory file beside it, so a read-only folder
+// works and nothing beside the data file changes. Everything but unreserved characters,
+// "/" and ":" (a Windows drive) is percent-encoded, so "?", "#", "%" and ";" stay part of
+// the path.
+QString immutableUri(const QString& absolutePath)
+{
+    QString path = QDir::fromNativeSeparators(absolutePath);
+    if (!path.startsWith(QLatin1Char('/')))
+        path.prepend(QLatin1Char('/')); // "C:/…" becomes "/C:/…", as SQLite expects
+    return QStringLiteral("file://") + QString::fromLatin1(QUrl::toPercentEncoding(path, "/:")) +
+           QStringLiteral("?mode=ro&immutable=1");
 }
 
 } // namespace
@@ -135,8 +151,8 @@ void Query::open()
     {
         // The database handle must be gone before close() removes the connection.
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-        db.setDatabaseName(file.absoluteFilePath());
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        db.setDatabaseName(immutableUri(file.absoluteFilePath()));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
         if (!db.open()) {
             failure = QStringLiteral("无法打开数据文件：%1（%2）").arg(path, db.lastError().text());
         } else {

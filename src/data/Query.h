@@ -20,8 +20,9 @@ public:
     void setConnectionString(const QString& connectionString);
     void setSql(const QString& sql);
 
-    // Opens the data file read-only and runs the SQL text. Throws lumora::Error with a
-    // message for the user when the file is missing or unreadable or the SQL fails.
+    // Opens the data file read-only and immutable (nothing is created or changed beside
+    // it) and runs the SQL text. Throws lumora::Error with a message for the user when
+    // the file is missing or unreadable or the SQL fails.
     void open();
     // True when the last open() returned a row.
     bool hasRow() const;

@@ -1,6 +1,7 @@
 #include "data/Error.h"
 #include "data/Query.h"
 #include "data/uShare.h"
+#include "platform/TmpfsMount.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -29,9 +30,12 @@ QString connectionTo(const QString& path)
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=True").arg(path);
 }
 
+enum class Journal { Rollback, Wal };
+
 // A two-row almanac table whose values carry blanks around them, as imported data may;
 // yi is the 宜 of the first day, so a test can tell two fixtures apart.
-QString writeFixtureAt(const QString& path, const QString& yi = QStringLiteral(" 解除 "))
+QString writeFixtureAt(const QString& path, Journal journal = Journal::Rollback,
+                       const QString& yi = QStringLiteral(" 解除 "))
 {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
@@ -39,6 +43,8 @@ QString writeFixtureAt(const QString& path, const QString& yi = QStringLiteral("
         if (!db.open())
             qFatal("cannot build the fixture %s", qPrintable(path));
         QSqlQuery q(db);
+        if (journal == Journal::Wal)
+            q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         q.exec(QStringLiteral("CREATE TABLE lumora (gn TEXT, nn TEXT, yi TEXT)"));
         q.prepare(QStringLiteral("INSERT INTO lumora VALUES ('2015-06-09', '  农历乙未年四月廿三 ', ?)"));
         q.addBindValue(yi);
@@ -63,6 +69,12 @@ QString yiThrough(const QString& connectionString)
     query.setSql(QStringLiteral("Select top 1 * from lumora where gn = #2015-6-9#"));
     query.open();
     return query.text(QStringLiteral("yi"));
+}
+
+// Every entry of the folder, hidden ones too.
+QStringList entriesOf(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 void openQuery(Query& query, const QString& path, const QString& sql)
@@ -236,6 +248,8 @@ private Q_SLOTS:
                                      << "";
         QTest::newRow("equals sign") << "a=b"
                                      << "";
+        QTest::newRow("URI syntax") << "q?m#h%20x"
+                                    << "q";
         QTest::newRow("Chinese and a blank") << "黄历 数据"
                                              << "";
     }
@@ -247,7 +261,7 @@ private Q_SLOTS:
         QVERIFY(QDir(dir.path()).mkdir(folder));
         const QString path = writeFixtureAt(QDir(dir.filePath(folder)).filePath(QStringLiteral("VeltaBirth.dll")));
         if (!decoy.isEmpty())
-            writeFixtureAt(dir.filePath(decoy), QStringLiteral("decoy"));
+            writeFixtureAt(dir.filePath(decoy), Journal::Rollback, QStringLiteral("decoy"));
 
         const QString connection = birthConnectionStringIn(dir.filePath(folder));
         QCOMPARE(Query::dataSourceOf(connection), path);
@@ -377,6 +391,37 @@ private Q_SLOTS:
         }
         QCOMPARE(fileHash(path), before);
         QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+    }
+
+    void aWalModeFileIsReadWithNothingBeside_data()
+    {
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::newRow("writable folder") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+    void aWalModeFileIsReadWithNothingBeside()
+    {
+        QFETCH(bool, readOnlyFolder);
+        TmpfsMount tmpfs("1m");
+        QTemporaryDir plain;
+        if (readOnlyFolder && !tmpfs.isMounted())
+            QSKIP("mounting a tmpfs needs root");
+        const QString folder = readOnlyFolder ? tmpfs.path() : plain.path();
+        const QString path = writeFixtureAt(QDir(folder).filePath(QStringLiteral("VeltaBirth.dll")), Journal::Wal);
+        QFile header(path);
+        QVERIFY(header.open(QIODevice::ReadOnly));
+        QCOMPARE(int(header.read(20).at(18)), 2); // the file says: WAL mode
+        header.close();
+        QCOMPARE(entriesOf(folder), QStringList{QStringLiteral("VeltaBirth.dll")});
+        if (readOnlyFolder)
+            QVERIFY(tmpfs.remountReadOnly());
+        const QByteArray before = fileHash(path);
+
+        const QString connection = birthConnectionStringIn(folder);
+        QCOMPARE(yiThrough(connection), QStringLiteral("解除"));
+        QCOMPARE(yiThrough(connection), QStringLiteral("解除"));
+        QCOMPARE(entriesOf(folder), QStringList{QStringLiteral("VeltaBirth.dll")});
+        QCOMPARE(fileHash(path), before);
     }
 
     void dreamFileHasItsTable()
