@@ -8,14 +8,11 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRawFont>
-#include <QSet>
 #include <QStandardPaths>
 #include <QTextDocument>
 
@@ -32,49 +29,15 @@ static_assert(kHeaderFooterMm < kMarginMm);
 // 10.5 pt whatever the screen's resolution.
 constexpr int kMemoPixelSize = 14;
 
-// Qt's PDF writer tells readers which character a glyph stands for by the lowest code
-// point the face maps to that glyph. Noto CJK draws the Kangxi radical ⽉ (U+2F49) and
-// 月 (U+6708) with one glyph, so memo text printed in it copies and searches as
-// radicals. True when no two printable characters of the face share a glyph.
-bool everyCharacterOwnsItsGlyph(const QRawFont& face)
-{
-    QString characters;
-    characters.reserve(0x10000);
-    for (char32_t c = 0x20; c <= 0xFFFF; ++c) {
-        const QChar character(static_cast<char16_t>(c));
-        // Blanks are not looked up again by readers; an alias among them harms nobody.
-        if (!character.isSurrogate() && !character.isSpace() && character.category() != QChar::Other_Control)
-            characters += character;
-    }
-    const QList<quint32> glyphs = face.glyphIndexesForString(characters);
-    QSet<quint32> seen;
-    for (const quint32 glyph : glyphs) {
-        if (glyph == 0)
-            continue;
-        if (seen.contains(glyph))
-            return false;
-        seen.insert(glyph);
-    }
-    return true;
-}
-
-// The kit's 宋体, with the installed stand-ins whose printed text reads back as written
-// put ahead of the others; the kit's order otherwise.
+// Printed text must copy and search as written. Qt's PDF writer tells readers which
+// character a glyph stands for by the lowest code point the face maps to that glyph;
+// Noto CJK draws the Kangxi radical ⽉ (U+2F49) and 月 (U+6708) with one glyph, so text
+// printed in it reads back as radicals (and its shaped digits as nothing). AR PL UMing,
+// a Song face like 宋体, gives the radicals glyphs of their own.
 QFont memoFont()
 {
     QFont font = formFont(FormFace::Song, kMemoPixelSize);
-    const QString song = formFaceName(FormFace::Song);
-    QStringList faithful;
-    QStringList others;
-    for (const QString& family : QStringList{song} + QFont::substitutes(song)) {
-        if (!QFontDatabase::hasFamily(family))
-            continue;
-        QFont face(family);
-        face.setPixelSize(kMemoPixelSize);
-        (everyCharacterOwnsItsGlyph(QRawFont::fromFont(face)) ? faithful : others) << family;
-    }
-    if (!faithful.isEmpty())
-        font.setFamilies(faithful + others);
+    font.setFamilies({formFaceName(FormFace::Song), QStringLiteral("AR PL UMing CN")});
     return font;
 }
 
