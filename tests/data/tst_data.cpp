@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -43,13 +44,23 @@ QString writeFixtureAt(const QString& path, Journal journal = Journal::Rollback,
         if (!db.open())
             qFatal("cannot build the fixture %s", qPrintable(path));
         QSqlQuery q(db);
-        if (journal == Journal::Wal)
-            q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-        q.exec(QStringLiteral("CREATE TABLE lumora (gn TEXT, nn TEXT, yi TEXT)"));
-        q.prepare(QStringLiteral("INSERT INTO lumora VALUES ('2015-06-09', '  农历乙未年四月廿三 ', ?)"));
+        // A fixture that silently lacks a row would make the tests below pass or fail
+        // for the wrong reason.
+        const auto run = [&](bool done) {
+            if (!done)
+                qFatal("cannot build the fixture %s: %s", qPrintable(path), qPrintable(q.lastError().text()));
+        };
+        if (journal == Journal::Wal) {
+            run(q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && q.next());
+            if (q.value(0).toString() != QLatin1String("wal"))
+                qFatal("the fixture %s is not in WAL mode", qPrintable(path));
+        }
+        run(q.exec(QStringLiteral("CREATE TABLE lumora (gn TEXT, nn TEXT, yi TEXT)")));
+        run(q.prepare(QStringLiteral("INSERT INTO lumora VALUES ('2015-06-09', '  农历乙未年四月廿三 ', ?)")));
         q.addBindValue(yi);
-        q.exec();
-        q.exec(QStringLiteral("INSERT INTO lumora VALUES ('2015-06-10', 'second', 'it''s')"));
+        run(q.exec());
+        run(q.exec(QStringLiteral("INSERT INTO lumora VALUES ('2015-06-10', 'second', 'it''s')")));
+        q.finish();
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
@@ -173,6 +184,10 @@ private Q_SLOTS:
                                                    << "6"
                                                    << "9"
                                                    << "15-6-9";
+        QTest::newRow("year with leading zeros as written") << "02015"
+                                                            << "06"
+                                                            << "09"
+                                                            << "02015-06-09";
     }
     void checkPickedDate()
     {
@@ -276,6 +291,8 @@ private Q_SLOTS:
                                              << "Select * from lumora where gn = '2015-06-09' LIMIT 1";
         QTest::newRow("already padded") << "select * from lumora where gn = #2015-06-09#"
                                         << "select * from lumora where gn = '2015-06-09'";
+        QTest::newRow("year with leading zeros") << "select * from lumora where gn = #02015-6-9#"
+                                                 << "select * from lumora where gn = '2015-06-09'";
         QTest::newRow("no dialect") << "select title,jx,content from shouji where num = '12'"
                                     << "select title,jx,content from shouji where num = '12'";
     }

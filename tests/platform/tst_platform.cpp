@@ -192,6 +192,14 @@ private Q_SLOTS:
                                                << "出错了。";
         QTest::newRow("has exclamation") << "请选择年!"
                                          << "请选择年!";
+        QTest::newRow("has full-width exclamation") << "无法打印！"
+                                                    << "无法打印！";
+        QTest::newRow("has full-width question mark") << "找不到打印机？"
+                                                      << "找不到打印机？";
+        QTest::newRow("has question mark") << "Printer?"
+                                           << "Printer?";
+        QTest::newRow("blanks after the stop") << "出错了。  "
+                                               << "出错了。";
     }
     void errorBoxTextEndsWithAFullStop()
     {
