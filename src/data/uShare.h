@@ -1,6 +1,6 @@
 #pragma once
-// Shared data-side helpers: where the two data files are, and the check every date picker
-// runs before a query.
+// Shared helpers: where the two data files are, the check every date picker runs before a
+// query, and the numerology reading of the number windows.
 //
 //   windows / CLI ──> CheckPickedDate ──> date text ──> Query (Query.h) ──> data files
 
@@ -39,5 +39,11 @@ using PickedDateCheck = std::variant<PickedDate, PickedDateComplaint>;
 // Years take any number of digits that read as 1 to 9999, as written (no widening of
 // two-digit years: "15" is the year 15).
 PickedDateCheck CheckPickedDate(const QString& year, const QString& month, const QString& day);
+
+// The eighty-one numerology reading of a number text (callers trim it): the entry
+// "summary|verdict|personality" of its remainder by 81, or "对不起,此号不在分解之类。" for a
+// negative remainder. Throws lumora::Error on a text that is not a 64-bit integer
+// (Numerology.h has the rules and the steps).
+QString numberinfostr(const QString& number);
 
 } // namespace lumora
