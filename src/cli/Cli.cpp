@@ -61,6 +61,15 @@ constexpr std::array kCalendarOptions{
     HelpRow{u"--header", u"first print a line of the column names"},
 };
 
+constexpr std::array kNumberOptions{
+    HelpRow{u"--qq",  u"word the reading as the QQ-number window does"},
+    HelpRow{u"--raw", u"print the reading as one line, its three fields separated by |"},
+};
+
+constexpr std::array kPhoneOptions{
+    HelpRow{u"--key", u"print only the key, 0 to 79, without reading dream.dll"},
+};
+
 // Accepted before the command and after it.
 constexpr std::array kCommonOptions{
     HelpRow{u"--color=WHEN", u"colour the month view: auto (on a terminal, unless NO_COLOR or TERM=dumb), always, never"},
@@ -78,7 +87,7 @@ constexpr std::array kExitStatuses{
     ExitRow{ExitOk,          u"done"},
     ExitRow{ExitBadInput,    u"bad input; the complaint is on standard error"},
     ExitRow{ExitDataFile,    u"a data file is missing or unreadable"},
-    ExitRow{ExitNotFound,    u"no entry for that day, or a date outside {first} to {last}"},
+    ExitRow{ExitNotFound,    u"no entry for that day or phone key, or a date outside {first} to {last}"},
     ExitRow{ExitWriteFailed, u"the output could not be written"},
 };
 
@@ -94,6 +103,14 @@ constexpr std::array kCommands{
             u"YEAR MONTH: whole numbers, leading zeros optional (2015 6, 2015 06), from {first} to {last}",
             {}, {}, &cli::month},
     Command{u"chart", u"", u"the boy-or-girl conception chart", {}, {}, {}, &cli::chart},
+    Command{u"number", u"[--qq] [--raw] NUMBER", u"the eighty-one numerology reading of NUMBER",
+            u"NUMBER: decimal digits, an optional leading minus, leading zeros allowed (kept in the echo), "
+            u"within the signed 64-bit range; blanks around it are trimmed",
+            kNumberOptions, {}, &cli::number},
+    Command{u"phone", u"[--key] NUMBER", u"the reading of a mobile phone number, from dream.dll",
+            u"NUMBER: the phone number; its 8th to 11th characters, digits, give the key; blanks around it are "
+            u"trimmed",
+            kPhoneOptions, {}, &cli::phone},
     Command{u"help", u"[COMMAND]", u"this text, or the usage of COMMAND", {}, {}, {}, &help},
 };
 // clang-format on

@@ -5,7 +5,7 @@
 // and turns a failed write to out into ExitWriteFailed. main() only builds the context
 // and wires the standard streams.
 //
-//   main ──context, args──> runCli ──Invocation──> almanac / calendar / month / chart
+//   main ──context, args──> runCli ──Invocation──> almanac / calendar / month / chart / number / phone
 //                                                    │ dates through DateArguments.h
 //                                                    └ echoes through ArgumentText.h
 
@@ -20,7 +20,7 @@ enum ExitCode : int {
     ExitOk = 0,
     ExitBadInput = 1,
     ExitDataFile = 2,
-    ExitNotFound = 3, // no entry for that day, or a date outside the lunar tables
+    ExitNotFound = 3, // no entry for that day or phone key, or a date outside the lunar tables
     ExitWriteFailed = 4,
 };
 

@@ -36,5 +36,7 @@ int almanac(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int calendar(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int month(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int chart(const Invocation& invocation, QTextStream& out, QTextStream& err);
+int number(const Invocation& invocation, QTextStream& out, QTextStream& err);
+int phone(const Invocation& invocation, QTextStream& out, QTextStream& err);
 
 } // namespace lumora::cli
