@@ -6,6 +6,9 @@
 #include "app/ShellTargets.h"
 #include "calendar/DateWin.h"
 #include "calendar/Untabt.h"
+#include "divination/UntQQ.h"
+#include "divination/Unt_sjcs.h"
+#include "divination/Untonteher.h"
 #include "forms/DateLists.h"
 #include "forms/FormFonts.h"
 #include "forms/FormRows.h"
@@ -24,8 +27,27 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include <array>
+
 namespace lumora {
 namespace {
+
+struct ToolCommand {
+    const char16_t* caption;
+    const char* objectName;
+    void (*open)();
+    bool separatorBefore;
+};
+
+// clang-format off
+constexpr std::array kToolCommands{
+    ToolCommand{u"手机号码分析", "PhoneNumberCommand",       &openPhoneNumberWindow, false},
+    ToolCommand{u"QQ号码分析",   "QQNumberCommand",          &openQQNumberWindow,    false},
+    ToolCommand{u"更多数字分析", "AnyNumberCommand",         &openAnyNumberWindow,   false},
+    ToolCommand{u"生男生女",     "ConceptionChartCommand",   &openConceptionChart,   true},
+    ToolCommand{u"万年历法",     "PerpetualCalendarCommand", &openPerpetualCalendar, false},
+};
+// clang-format on
 
 QPushButton* headerButton(QWidget* parent, const QString& caption, const char* name, const char* colour)
 {
@@ -67,15 +89,16 @@ void TFrmmain::createMenuBar()
     exit->setObjectName(QStringLiteral("dxBarButton5"));
     connect(exit, &QAction::triggered, this, &TFrmmain::dxBarButton5Click);
 
-    // The calendar tools; the other tools of this menu join them as they are built.
+    // The tools built so far, in the menu's order; 网名分析 joins them when it is built.
     QMenu* tools = menuBar()->addMenu(QStringLiteral("工具(&G)"));
     tools->setObjectName(QStringLiteral("ToolsMenu"));
-    QAction* chart = tools->addAction(QStringLiteral("生男生女"));
-    chart->setObjectName(QStringLiteral("ConceptionChartCommand"));
-    connect(chart, &QAction::triggered, this, [] { openConceptionChart(); });
-    QAction* calendar = tools->addAction(QStringLiteral("万年历法"));
-    calendar->setObjectName(QStringLiteral("PerpetualCalendarCommand"));
-    connect(calendar, &QAction::triggered, this, [] { openPerpetualCalendar(); });
+    for (const ToolCommand& command : kToolCommands) {
+        if (command.separatorBefore)
+            tools->addSeparator();
+        QAction* action = tools->addAction(QString::fromUtf16(command.caption));
+        action->setObjectName(QLatin1String(command.objectName));
+        connect(action, &QAction::triggered, this, command.open);
+    }
 }
 
 QWidget* TFrmmain::createHeader()

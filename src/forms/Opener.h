@@ -11,7 +11,7 @@
 
 namespace lumora {
 
-template <class Window> Window& openReplacing(Window*& reference)
+template <class Window> void openReplacing(Window*& reference)
 {
     delete reference;
     auto* window = new Window;
@@ -24,8 +24,9 @@ template <class Window> Window& openReplacing(Window*& reference)
     // After the event loop ends, Qt still delivers deferred deletes: the last instance
     // goes with the application.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+    // A window that frees itself on closing is gone (or going) once this returns: the
+    // reference is the way to reach whatever is left.
     platform().runModal(*window);
-    return *window;
 }
 
 } // namespace lumora

@@ -298,16 +298,33 @@ private Q_SLOTS:
             QVERIFY(window.isNull());
     }
 
-    void toolsMenuOpensTheCalendarWindowsModally()
+    void toolsMenuOpensItsWindowsModally_data()
     {
-        for (const char* command : {"ConceptionChartCommand", "PerpetualCalendarCommand"}) {
-            fake.modalDialogs.clear();
-            control<QAction>(main.get(), command)->trigger();
-            QCOMPARE(fake.modalDialogs.size(), 1);
-            QVERIFY(fake.modalDialogs.first()->isVisible());
-            fake.modalDialogs.first()->close();
-        }
-        QCOMPARE(fake.modalDialogs.first()->objectName(), QStringLiteral("FRM_Date"));
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("手机号码分析") << "手机号码分析"
+                                      << "Frm_SJcs";
+        QTest::newRow("QQ号码分析") << "QQ号码分析"
+                                    << "FrmQQhm";
+        QTest::newRow("更多数字分析") << "更多数字分析"
+                                      << "Frm_onther";
+        QTest::newRow("生男生女") << "生男生女"
+                                  << "Frm_NanNv";
+        QTest::newRow("万年历法") << "万年历法"
+                                  << "FRM_Date";
+    }
+    void toolsMenuOpensItsWindowsModally()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, window);
+        const QList<QAction*> entries = control<QMenu>(main.get(), "ToolsMenu")->actions();
+        const auto entry = std::find_if(entries.begin(), entries.end(),
+                                        [&](const QAction* action) { return action->text() == caption; });
+        QVERIFY(entry != entries.end());
+        (*entry)->trigger();
+        QCOMPARE(fake.modalDialogs.size(), 1);
+        QCOMPARE(fake.modalDialogs.first()->objectName(), window);
+        QVERIFY(fake.modalDialogs.first()->isVisible());
     }
 
     void errorsEscapingAHandlerReachTheErrorBox()

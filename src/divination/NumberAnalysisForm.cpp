@@ -1,0 +1,26 @@
+#include "divination/NumberAnalysisForm.h"
+
+#include "data/NumberReading.h"
+#include "data/uShare.h"
+#include "platform/Platform.h"
+
+namespace lumora {
+
+NumberAnalysisForm::NumberAnalysisForm(const ToolFormWords& words, const QString& emptyBoxMessage, QWidget* parent)
+    : ToolForm(words, parent), emptyBoxMessage_(emptyBoxMessage)
+{
+}
+
+void NumberAnalysisForm::RzBitBtn1Click()
+{
+    const QString number = trimmedNumber();
+    if (number.isEmpty()) {
+        platform().showTip(emptyBoxMessage_);
+        return;
+    }
+    // The lookup comes first: a text it cannot read leaves the last result standing.
+    const NumberReading reading = splitNumberReading(numberinfostr(number));
+    showResult(number, reading.summary, reading.verdict, reading.personality);
+}
+
+} // namespace lumora
