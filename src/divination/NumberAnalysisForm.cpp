@@ -6,14 +6,15 @@
 
 namespace lumora {
 
-NumberAnalysisForm::NumberAnalysisForm(const ToolFormWords& words, const QString& emptyBoxMessage, QWidget* parent)
-    : ToolForm(words, parent), emptyBoxMessage_(emptyBoxMessage)
+NumberAnalysisForm::NumberAnalysisForm(const ToolFormWords& words, const QString& firstLineCaption,
+                                       const QString& emptyBoxMessage, QWidget* parent)
+    : ReadingForm(words, firstLineCaption, parent), emptyBoxMessage_(emptyBoxMessage)
 {
 }
 
 void NumberAnalysisForm::RzBitBtn1Click()
 {
-    const QString number = trimmedNumber();
+    const QString number = trimmedInput();
     if (number.isEmpty()) {
         platform().showTip(emptyBoxMessage_);
         return;

@@ -6,14 +6,15 @@
 
 namespace lumora {
 
-class NumberAnalysisForm : public ToolForm {
+class NumberAnalysisForm : public ReadingForm {
     Q_OBJECT
 
 public:
     void RzBitBtn1Click() override;
 
 protected:
-    NumberAnalysisForm(const ToolFormWords& words, const QString& emptyBoxMessage, QWidget* parent);
+    NumberAnalysisForm(const ToolFormWords& words, const QString& firstLineCaption, const QString& emptyBoxMessage,
+                       QWidget* parent);
 
 private:
     QString emptyBoxMessage_;

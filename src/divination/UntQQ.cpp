@@ -8,8 +8,8 @@ TFrmQQhm* FrmQQhm = nullptr;
 
 TFrmQQhm::TFrmQQhm(QWidget* parent)
     : NumberAnalysisForm({QStringLiteral("FrmQQhm"), QStringLiteral("QQ号码测试"), QStringLiteral("QQ号码："),
-                          QStringLiteral("qq号码是："), 18, QSize(440, 300)},
-                         QStringLiteral("请输入你的QQ号码！"), parent)
+                          ToolBox::Number, 18, QSize(440, 300)},
+                         QStringLiteral("qq号码是："), QStringLiteral("请输入你的QQ号码！"), parent)
 {
 }
 

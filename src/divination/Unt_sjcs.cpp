@@ -20,9 +20,9 @@ namespace lumora {
 TFrm_SJcs* Frm_SJcs = nullptr;
 
 TFrm_SJcs::TFrm_SJcs(QWidget* parent)
-    : ToolForm({QStringLiteral("Frm_SJcs"), QStringLiteral("手机号码测算"), QStringLiteral("输入号码："),
-                QStringLiteral("手机号码是："), 11, QSize(440, 360)},
-               parent)
+    : ReadingForm({QStringLiteral("Frm_SJcs"), QStringLiteral("手机号码测算"), QStringLiteral("输入号码："),
+                   ToolBox::Number, 11, QSize(440, 360)},
+                  QStringLiteral("手机号码是："), parent)
 {
     auto* hint = new QLabel(QStringLiteral("请注意：手机号码是11位，请正确输入。"), this);
     column().insertWidget(1, hint);
@@ -44,7 +44,7 @@ QString TFrm_SJcs::shoujiinfostr(const QString& trimmedNumber)
 
 void TFrm_SJcs::RzBitBtn1Click()
 {
-    const QString number = trimmedNumber();
+    const QString number = trimmedInput();
     if (number.isEmpty()) {
         platform().showTip(QStringLiteral("请输入11位手机号码！"));
         return;
@@ -72,7 +72,7 @@ void TFrm_SJcs::FormShow()
 
 void TFrm_SJcs::showEvent(QShowEvent* event)
 {
-    ToolForm::showEvent(event);
+    ReadingForm::showEvent(event);
     if (!event->spontaneous())
         runReportingErrors([this] { FormShow(); });
 }

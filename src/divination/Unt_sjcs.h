@@ -6,7 +6,7 @@
 
 namespace lumora {
 
-class TFrm_SJcs final : public ToolForm {
+class TFrm_SJcs final : public ReadingForm {
     Q_OBJECT
 
 public:

@@ -11,25 +11,29 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
 
 namespace lumora {
 namespace {
 
-QLabel* addResultLine(QGroupBox* group, QGridLayout& grid, const QString& caption, const QString& valueName)
-{
-    const int row = grid.rowCount();
-    auto* captionLabel = new QLabel(caption, group);
-    grid.addWidget(captionLabel, row, 0, Qt::AlignTop | Qt::AlignRight);
-    auto* value = new QLabel(group);
-    value->setObjectName(valueName);
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid.addWidget(value, row, 1, Qt::AlignTop);
-    return value;
-}
+// Shows and returns Latin letters in upper case, whether typed or pasted.
+class UpperCaseLatin final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        for (QChar& c : input) {
+            if (c.script() == QChar::Script_Latin)
+                c = c.toUpper();
+        }
+        return Acceptable;
+    }
+};
 
 } // namespace
 
-ToolForm::ToolForm(const ToolFormWords& words, QWidget* parent) : QDialog(parent)
+ToolForm::ToolForm(const ToolFormWords& words, QWidget* parent) : QDialog(parent), box_(words.box)
 {
     setUpFixedDialog(*this, words.objectName, words.caption, words.clientSize);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -40,7 +44,10 @@ ToolForm::ToolForm(const ToolFormWords& words, QWidget* parent) : QDialog(parent
     edtmun = new QLineEdit(this);
     edtmun->setObjectName(QStringLiteral("edtmun"));
     edtmun->setMaxLength(words.maxLength);
-    edtmun->installEventFilter(this);
+    if (box_ == ToolBox::Number)
+        edtmun->installEventFilter(this);
+    else
+        edtmun->setValidator(new UpperCaseLatin(edtmun));
     inputRow->addWidget(edtmun, 1);
     RzBitBtn1 = addButton(this, *inputRow, QStringLiteral("RzBitBtn1"), QStringLiteral("测算"));
     RzBitBtn2 = addButton(this, *inputRow, QStringLiteral("RzBitBtn2"), QStringLiteral("关闭"));
@@ -50,15 +57,8 @@ ToolForm::ToolForm(const ToolFormWords& words, QWidget* parent) : QDialog(parent
     column_->addLayout(inputRow);
 
     auto* group = new QGroupBox(QStringLiteral("测算结果"), this);
-    auto* grid = new QGridLayout(group);
-    grid->setColumnStretch(1, 1);
-    RzLabel11 = addResultLine(group, *grid, words.firstLineCaption, QStringLiteral("RzLabel11"));
-    RzLabel10 = addResultLine(group, *grid, QStringLiteral("状态："), QStringLiteral("RzLabel10"));
-    RzLabel9 = addResultLine(group, *grid, QStringLiteral("吉凶："), QStringLiteral("RzLabel9"));
-    RzLabel9->setStyleSheet(QStringLiteral("color: #FF0000;"));
-    RzLabel8 = addResultLine(group, *grid, QStringLiteral("具体表现："), QStringLiteral("RzLabel8"));
-    RzLabel8->setWordWrap(true);
-    grid->setRowStretch(grid->rowCount(), 1);
+    results_ = new QGridLayout(group);
+    results_->setColumnStretch(1, 1);
     column_->addWidget(group, 1);
 
     const auto analyse = [this] { runReportingErrors([this] { RzBitBtn1Click(); }); };
@@ -77,19 +77,28 @@ QVBoxLayout& ToolForm::column()
     return *column_;
 }
 
-QString ToolForm::trimmedNumber() const
+QLabel* ToolForm::addResultLine(const QString& caption, const QString& valueName)
 {
-    return edtmun->text().trimmed();
+    auto* group = results_->parentWidget();
+    // Lines stay at the top of the group: the stretch moves below the newest one.
+    const int row = results_->rowCount() > 0 ? results_->rowCount() - 1 : 0;
+    results_->setRowStretch(row, 0);
+    if (!caption.isEmpty())
+        results_->addWidget(new QLabel(caption, group), row, 0, Qt::AlignTop | Qt::AlignRight);
+    auto* value = new QLabel(group);
+    value->setObjectName(valueName);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (caption.isEmpty())
+        results_->addWidget(value, row, 0, 1, 2, Qt::AlignTop);
+    else
+        results_->addWidget(value, row, 1, Qt::AlignTop);
+    results_->setRowStretch(row + 1, 1);
+    return value;
 }
 
-void ToolForm::showResult(const QString& number, const QString& state, const QString& verdict, const QString& detail)
+QString ToolForm::trimmedInput() const
 {
-    for (QLabel* value : {RzLabel11, RzLabel10, RzLabel9, RzLabel8})
-        value->clear();
-    RzLabel11->setText(number);
-    RzLabel10->setText(state);
-    RzLabel9->setText(verdict);
-    RzLabel8->setText(detail);
+    return edtmun->text().trimmed();
 }
 
 bool ToolForm::edtmunKeyPress(const QKeyEvent& event)
@@ -108,6 +117,27 @@ bool ToolForm::eventFilter(QObject* watched, QEvent* event)
     if (watched == edtmun && event->type() == QEvent::KeyPress && !edtmunKeyPress(*static_cast<QKeyEvent*>(event)))
         return true;
     return QDialog::eventFilter(watched, event);
+}
+
+ReadingForm::ReadingForm(const ToolFormWords& words, const QString& firstLineCaption, QWidget* parent)
+    : ToolForm(words, parent)
+{
+    RzLabel11 = addResultLine(firstLineCaption, QStringLiteral("RzLabel11"));
+    RzLabel10 = addResultLine(QStringLiteral("状态："), QStringLiteral("RzLabel10"));
+    RzLabel9 = addResultLine(QStringLiteral("吉凶："), QStringLiteral("RzLabel9"));
+    RzLabel9->setStyleSheet(QStringLiteral("color: #FF0000;"));
+    RzLabel8 = addResultLine(QStringLiteral("具体表现："), QStringLiteral("RzLabel8"));
+    RzLabel8->setWordWrap(true);
+}
+
+void ReadingForm::showResult(const QString& number, const QString& state, const QString& verdict, const QString& detail)
+{
+    for (QLabel* value : {RzLabel11, RzLabel10, RzLabel9, RzLabel8})
+        value->clear();
+    RzLabel11->setText(number);
+    RzLabel10->setText(state);
+    RzLabel9->setText(verdict);
+    RzLabel8->setText(detail);
 }
 
 } // namespace lumora
