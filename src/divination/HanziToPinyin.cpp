@@ -169,12 +169,12 @@ QByteArray HanziToPinyin(QByteArrayView gbk, int options, int maxLength)
                 unmapped();
             break;
         default:
-            if (const int number = pinyinSyllableNumber(c, t); number == 0) {
+            if (const std::string_view syllable = pinyinReading(c, t); syllable.empty())
                 unmapped();
-            } else {
-                const std::string_view syllable = pinyinSyllable(number);
-                out = appendUpper(out, wholeSyllable ? syllable : syllable.substr(0, 1));
-            }
+            else if (wholeSyllable)
+                out = appendUpper(out, syllable);
+            else
+                *out++ = asciiUpper(syllable.front());
             break;
         }
     }

@@ -1196,6 +1196,12 @@ std::string_view pinyinSyllable(int number)
     return kSyllables[number - 1];
 }
 
+std::string_view pinyinReading(unsigned char lead, unsigned char trail)
+{
+    const int number = pinyinSyllableNumber(lead, trail);
+    return number == 0 ? std::string_view() : kSyllables[number - 1];
+}
+
 int pinyinSyllableCount()
 {
     return int(kSyllables.size());

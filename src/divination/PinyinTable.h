@@ -23,6 +23,9 @@ std::uint16_t pinyinSyllableNumber(unsigned char lead, unsigned char trail);
 // Syllable `number`, lower-case ASCII, 1..6 letters, v for ü; empty outside 1..pinyinSyllableCount().
 std::string_view pinyinSyllable(int number);
 
+// The syllable of a double-byte code in one step (the converter's lookup); empty without a reading.
+std::string_view pinyinReading(unsigned char lead, unsigned char trail);
+
 int pinyinSyllableCount();
 
 } // namespace lumora
