@@ -70,6 +70,12 @@ constexpr std::array kPhoneOptions{
     HelpRow{u"--key", u"print only the key, 0 to 79, without reading dream.dll"},
 };
 
+constexpr std::array kPinyinOptions{
+    HelpRow{u"--options N", u"a bit set: 1 whole syllables, 2 \"?\" for a character without a reading, 4 keep every "
+                            u"other character too; negative: nothing; 2 when left out"},
+    HelpRow{u"--max N",     u"cut the result to N characters; 255 when left out"},
+};
+
 // Accepted before the command and after it.
 constexpr std::array kCommonOptions{
     HelpRow{u"--color=WHEN", u"colour the month view: auto (on a terminal, unless NO_COLOR or TERM=dumb), always, never"},
@@ -111,6 +117,10 @@ constexpr std::array kCommands{
             u"NUMBER: the phone number; its 8th to 11th characters, digits, give the key; blanks around it are "
             u"trimmed",
             kPhoneOptions, {}, &cli::phone},
+    Command{u"pinyin", u"[--options N] [--max N] TEXT", u"the pinyin initials of TEXT, as the net-name window reads them",
+            u"TEXT: Chinese characters become their pinyin initials, full-width letters and digits, numerals and "
+            u"Greek letters Latin ones; a character GBK cannot hold counts as one without a reading",
+            kPinyinOptions, {}, &cli::pinyin},
     Command{u"help", u"[COMMAND]", u"this text, or the usage of COMMAND", {}, {}, {}, &help},
 };
 // clang-format on
@@ -196,6 +206,29 @@ const Command* commandNamed(QStringView name)
     const auto* found = std::find_if(kCommands.begin(), kCommands.end(),
                                      [name](const Command& command) { return command.name == name; });
     return found == kCommands.end() ? nullptr : &*found;
+}
+
+// "--max N" is the option "--max" with a value; "--key" a flag.
+QStringView optionName(const HelpRow& option)
+{
+    const qsizetype blank = option.name.indexOf(u' ');
+    return blank < 0 ? option.name : option.name.first(blank);
+}
+
+bool takesValue(const HelpRow& option)
+{
+    return option.name.contains(u' ');
+}
+
+// The command's option that `arg` names: "--max" or "--max=5" for "--max N", "--key" for "--key".
+const HelpRow* optionNamed(const Command& command, QStringView arg)
+{
+    for (const HelpRow& option : command.options) {
+        const QStringView name = optionName(option);
+        if (arg == name || (takesValue(option) && arg.startsWith(name) && arg.sliced(name.size()).startsWith(u'=')))
+            return &option;
+    }
+    return nullptr;
 }
 
 int unknownCommand(QTextStream& err, QStringView name)
@@ -293,7 +326,7 @@ int dispatch(const QStringList& args, const CliContext& context, QTextStream& ou
     const Command* command = commandNamed(args[next]);
     if (command == nullptr)
         return unknownCommand(err, args[next]);
-    Invocation invocation{context, {}, {}, false, usageLine(*command), command->columns};
+    Invocation invocation{context, {}, {}, {}, false, usageLine(*command), command->columns};
     bool optionsEnded = false;
     for (++next; next < args.size(); ++next) {
         const QString& arg = args[next];
@@ -307,12 +340,21 @@ int dispatch(const QStringList& args, const CliContext& context, QTextStream& ou
         } else if (isColourOption(arg)) {
             if (!readColourOption(arg, colourMode, err))
                 return ExitBadInput;
-        } else if (std::any_of(command->options.begin(), command->options.end(),
-                               [&arg](const HelpRow& option) { return option.name == arg; })) {
-            invocation.flags << arg;
-        } else {
+        } else if (const HelpRow* option = optionNamed(*command, arg); option == nullptr) {
             err << kProgram << ' ' << command->name << ": unknown option " << cli::shownArgument(arg) << '\n';
             return cli::usageComplaint(invocation, err);
+        } else if (!takesValue(*option)) {
+            invocation.flags << arg;
+        } else {
+            const QStringView name = optionName(*option);
+            if (arg.size() > name.size()) {
+                invocation.values.append({name.toString(), arg.sliced(name.size() + 1)});
+            } else if (next + 1 < args.size()) {
+                invocation.values.append({name.toString(), args[++next]});
+            } else {
+                err << kProgram << ' ' << command->name << ": " << name << " wants a value\n";
+                return cli::usageComplaint(invocation, err);
+            }
         }
     }
     invocation.colour = colourWanted(colourMode, context);

@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include <span>
+#include <utility>
 
 namespace lumora::cli {
 
@@ -20,13 +21,22 @@ struct HelpRow {
 
 struct Invocation {
     const CliContext& context;
-    QStringList args;                 // the arguments after the command's name, options taken out
-    QStringList flags;                // the command's own options given, e.g. "--header"
-    bool colour = false;              // whether to write ANSI colours
-    QString usageLine;                // "lumora-cli calendar [--header] FROM [TO]"
-    std::span<const HelpRow> columns; // calendar: its tab-separated columns, in order
+    QStringList args;                          // the arguments after the command's name, options taken out
+    QStringList flags;                         // the command's own options given, e.g. "--header"
+    QList<std::pair<QString, QString>> values; // options with a value, e.g. {"--max", "5"}, in order
+    bool colour = false;                       // whether to write ANSI colours
+    QString usageLine;                         // "lumora-cli calendar [--header] FROM [TO]"
+    std::span<const HelpRow> columns;          // calendar: its tab-separated columns, in order
 
     bool hasFlag(QStringView flag) const { return flags.contains(flag); }
+    // The value of the option's last use; null when it is not given.
+    QString value(QStringView option) const
+    {
+        for (auto it = values.crbegin(); it != values.crend(); ++it)
+            if (it->first == option)
+                return it->second;
+        return {};
+    }
 };
 
 // Writes the command's usage line as a complaint and returns ExitBadInput.
@@ -38,5 +48,6 @@ int month(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int chart(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int number(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int phone(const Invocation& invocation, QTextStream& out, QTextStream& err);
+int pinyin(const Invocation& invocation, QTextStream& out, QTextStream& err);
 
 } // namespace lumora::cli
