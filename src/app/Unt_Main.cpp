@@ -7,6 +7,7 @@
 #include "calendar/DateWin.h"
 #include "calendar/Untabt.h"
 #include "divination/UntQQ.h"
+#include "divination/UntWangm.h"
 #include "divination/Unt_sjcs.h"
 #include "divination/Untonteher.h"
 #include "forms/DateLists.h"
@@ -44,6 +45,7 @@ constexpr std::array kToolCommands{
     ToolCommand{u"手机号码分析", "PhoneNumberCommand",       &openPhoneNumberWindow, false},
     ToolCommand{u"QQ号码分析",   "QQNumberCommand",          &openQQNumberWindow,    false},
     ToolCommand{u"更多数字分析", "AnyNumberCommand",         &openAnyNumberWindow,   false},
+    ToolCommand{u"网名分析",     "NetNameCommand",           &openNetNameWindow,     false},
     ToolCommand{u"生男生女",     "ConceptionChartCommand",   &openConceptionChart,   true},
     ToolCommand{u"万年历法",     "PerpetualCalendarCommand", &openPerpetualCalendar, false},
 };
@@ -89,7 +91,7 @@ void TFrmmain::createMenuBar()
     exit->setObjectName(QStringLiteral("dxBarButton5"));
     connect(exit, &QAction::triggered, this, &TFrmmain::dxBarButton5Click);
 
-    // The tools built so far, in the menu's order; 网名分析 joins them when it is built.
+    // The 工具 menu, in its order.
     QMenu* tools = menuBar()->addMenu(QStringLiteral("工具(&G)"));
     tools->setObjectName(QStringLiteral("ToolsMenu"));
     for (const ToolCommand& command : kToolCommands) {

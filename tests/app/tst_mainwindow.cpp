@@ -308,6 +308,8 @@ private Q_SLOTS:
                                     << "FrmQQhm";
         QTest::newRow("更多数字分析") << "更多数字分析"
                                       << "Frm_onther";
+        QTest::newRow("网名分析") << "网名分析"
+                                  << "FrmWangming";
         QTest::newRow("生男生女") << "生男生女"
                                   << "Frm_NanNv";
         QTest::newRow("万年历法") << "万年历法"
