@@ -121,6 +121,9 @@ constexpr std::array kCommands{
             u"TEXT: Chinese characters become their pinyin initials, full-width letters and digits, numerals and "
             u"Greek letters Latin ones; a character GBK cannot hold counts as one without a reading",
             kPinyinOptions, {}, &cli::pinyin},
+    Command{u"netname", u"NAME", u"the personality of an on-line nickname, from the last letter of its pinyin initials",
+            u"NAME: any text; blanks around it are trimmed, Latin letters shown in upper case as the window's box does",
+            {}, {}, &cli::netname},
     Command{u"help", u"[COMMAND]", u"this text, or the usage of COMMAND", {}, {}, {}, &help},
 };
 // clang-format on

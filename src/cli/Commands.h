@@ -49,5 +49,6 @@ int chart(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int number(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int phone(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int pinyin(const Invocation& invocation, QTextStream& out, QTextStream& err);
+int netname(const Invocation& invocation, QTextStream& out, QTextStream& err);
 
 } // namespace lumora::cli

@@ -68,4 +68,13 @@ QString NetNameTrait(const QString& name)
     return QString::fromUtf16(kTraits[static_cast<std::size_t>(letter - u'a')]);
 }
 
+QString upperCaseLatin(QString name)
+{
+    for (QChar& c : name) {
+        if (c.script() == QChar::Script_Latin)
+            c = c.toUpper();
+    }
+    return name;
+}
+
 } // namespace lumora

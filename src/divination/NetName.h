@@ -12,4 +12,7 @@ namespace lumora {
 // text is empty or ends in "?").
 QString NetNameTrait(const QString& name);
 
+// The name as the window's box shows it: Latin letters in upper case, the rest as typed.
+QString upperCaseLatin(QString name);
+
 } // namespace lumora

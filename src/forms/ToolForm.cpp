@@ -1,5 +1,6 @@
 #include "forms/ToolForm.h"
 
+#include "divination/NetName.h"
 #include "forms/FormRows.h"
 #include "forms/FormWindow.h"
 #include "platform/ErrorReport.h"
@@ -23,10 +24,7 @@ public:
 
     State validate(QString& input, int&) const override
     {
-        for (QChar& c : input) {
-            if (c.script() == QChar::Script_Latin)
-                c = c.toUpper();
-        }
+        input = upperCaseLatin(input);
         return Acceptable;
     }
 };
