@@ -24,9 +24,7 @@ class TestNetName : public QObject {
     {
         openNetNameWindow();
         QDialog* window = FrmWangming;
-        QApplication::setActiveWindow(window);
-        if (!QTest::qWaitForWindowActive(window))
-            qFatal("the net-name window did not become active");
+        activate(window);
         control<QLineEdit>(window, "edtmun")->setFocus();
         return window;
     }

@@ -48,9 +48,7 @@ QLineEdit* box(const QDialog* window)
 // Types into the number box of an active window, key by key.
 void type(QDialog* window, const QString& text)
 {
-    QApplication::setActiveWindow(window);
-    if (!QTest::qWaitForWindowActive(window))
-        qFatal("the tool window did not become active");
+    activate(window);
     box(window)->setFocus();
     QTest::keyClicks(box(window), text);
 }

@@ -17,15 +17,20 @@ template <class Control> Control* control(const QObject* window, const char* nam
     return found;
 }
 
+// Makes `window` the active window, as a user's click would: completion and focus behave
+// as for a user only there.
+inline void activate(QWidget* window)
+{
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window))
+        qFatal("the window %s did not become active", qPrintable(window->objectName()));
+}
+
 // Types `text` into an editable list as a user does: clears it, types key by key, leaves
 // it with Tab.
 inline void typeInto(QComboBox* list, const QString& text)
 {
-    // Completion and focus behave as for a user only in the active window.
-    QWidget* window = list->window();
-    QApplication::setActiveWindow(window);
-    if (!QTest::qWaitForWindowActive(window))
-        qFatal("the window of %s did not become active", qPrintable(list->objectName()));
+    activate(list->window());
     list->setFocus();
     list->lineEdit()->selectAll();
     QTest::keyClick(list, Qt::Key_Delete);
