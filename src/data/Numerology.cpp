@@ -2,6 +2,7 @@
 
 #include "data/Error.h"
 #include "data/NumerologyTable.h"
+#include "data/ShownText.h"
 #include "data/uShare.h"
 
 #include <algorithm>
@@ -9,33 +10,6 @@
 
 namespace lumora {
 namespace {
-
-constexpr qsizetype kShownCharacters = 40;
-
-// The text as a message quotes it: control, format and line-separating characters written
-// as \n, \t or \u{XXXX} so they are seen, and a long paste cut after 40 characters with "…".
-QString shownText(const QString& text)
-{
-    QString shown;
-    const qsizetype count = std::min(text.size(), kShownCharacters);
-    for (qsizetype i = 0; i < count; ++i) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('\n'))
-            shown += QStringLiteral("\\n");
-        else if (c == QLatin1Char('\r'))
-            shown += QStringLiteral("\\r");
-        else if (c == QLatin1Char('\t'))
-            shown += QStringLiteral("\\t");
-        else if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
-                 c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph || c.isSurrogate())
-            shown += QStringLiteral("\\u{%1}").arg(QString::number(c.unicode(), 16).toUpper());
-        else
-            shown += c;
-    }
-    if (text.size() > kShownCharacters)
-        shown += QChar(u'…');
-    return shown;
-}
 
 [[noreturn]] void notAnInteger(const QString& text)
 {

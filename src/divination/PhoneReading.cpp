@@ -2,6 +2,7 @@
 
 #include "data/Error.h"
 #include "data/Query.h"
+#include "data/ShownText.h"
 
 #include <algorithm>
 
@@ -12,22 +13,6 @@ namespace {
 constexpr qsizetype kGroupStart = 7;
 constexpr qsizetype kGroupLength = 4;
 constexpr int kKeyCount = 80;
-constexpr qsizetype kShownCharacters = 40;
-
-// The number as a message quotes it: control characters made visible, a long paste cut.
-QString shownNumber(const QString& number)
-{
-    QString shown;
-    for (const QChar c : QStringView(number).first(std::min(number.size(), kShownCharacters))) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format || c.isSurrogate())
-            shown += QStringLiteral("\\u{%1}").arg(QString::number(c.unicode(), 16).toUpper());
-        else
-            shown += c;
-    }
-    if (number.size() > kShownCharacters)
-        shown += QChar(u'…');
-    return shown;
-}
 
 bool allDigits(QStringView text)
 {
@@ -40,12 +25,12 @@ QString shoujiinfostr(const QString& trimmedNumber)
 {
     const QString number = trimmedNumber.trimmed();
     if (number.size() <= kGroupStart)
-        throw Error(QStringLiteral("手机号码“%1”不足8位，取不到第8至11位").arg(shownNumber(number)));
+        throw Error(QStringLiteral("手机号码“%1”不足8位，取不到第8至11位").arg(shownText(number)));
     const QStringView group =
         QStringView(number).sliced(kGroupStart).first(std::min(kGroupLength, number.size() - kGroupStart));
     if (!allDigits(group))
         throw Error(QStringLiteral("手机号码“%1”的第8至11位“%2”不全是数字")
-                        .arg(shownNumber(number), shownNumber(group.toString())));
+                        .arg(shownText(number), shownText(group.toString())));
     return QString::number(group.toInt() % kKeyCount); // at most four digits: 0..9999
 }
 
