@@ -5,7 +5,6 @@
 #include "data/ShownText.h"
 #include "data/uShare.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace lumora {
