@@ -69,8 +69,9 @@ std::variant<Birth, QStringList> checkBirth(const BirthTexts& texts)
     if (!d)
         complaints << fieldComplaint(field(u"出生日"), day, u"请填写1到31之间的数字");
     else if (y && m && !QDate::isValid(*y, *m, *d))
-        complaints << fieldComplaint(field(u"出生日"), day,
-                                     QStringLiteral("%1年%2月只有%3天").arg(*y).arg(*m).arg(QDate(*y, *m, 1).daysInMonth()));
+        complaints << fieldComplaint(
+            field(u"出生日"), day,
+            QStringLiteral("%1年%2月只有%3天").arg(*y).arg(*m).arg(QDate(*y, *m, 1).daysInMonth()));
     const std::optional<int> hour = hourIn(hourText);
     if (!hour)
         complaints << fieldComplaint(field(u"出生时辰"), hourText,

@@ -28,9 +28,8 @@ QDate dateOfRow(const Query& query)
     return date;
 }
 
-DayClash clashOfRow(const Query& query, const QDate& date)
+DayClash clashOf(const QString& cong, const QDate& date)
 {
-    const QString cong = query.text(Cong);
     const std::optional<DayClash> clash = readClash(cong);
     if (!clash)
         throw Error(QStringLiteral("黄历数据 %1 的冲煞“%2”无法识别").arg(date.toString(Qt::ISODate), cong));
@@ -45,15 +44,16 @@ bool suitsActivity(const Query& query, const CheckedConditions& conditions)
     return forbidsActivity(yi, query.text(Ji), conditions.activity);
 }
 
-// Nothing when the day clashes with a person or its 煞 lies in an excluded direction.
+// Nothing when the day does not suit the activity, clashes with a person or has its 煞
+// in an excluded direction.
 std::optional<FoundDay> keptDay(const Query& query, const QDate& date, const CheckedConditions& conditions)
 {
     if (!suitsActivity(query, conditions))
         return std::nullopt;
-    const DayClash clash = clashOfRow(query, date);
+    FoundDay day{date, query.text(Cong), {}};
+    const DayClash clash = clashOf(day.cong, date);
     if (conditions.excludedDirections.contains(clash.direction))
         return std::nullopt;
-    FoundDay day{date, query.text(Cong), {}};
     const int dayBranch = branchOfCycle(dayCycleOf(date));
     for (const Birth& person : conditions.persons) {
         if (person.branch == clash.branch)

@@ -15,8 +15,8 @@ namespace lumora {
 
 struct CheckedConditions {
     QString activity;
-    QString span;     // the span list's text, "一月以内"
-    int spanDays = 0; // counted from today, today included
+    QString span;       // the span list's text, "一月以内"
+    int spanDays = 0;   // counted from today, today included
     bool avoid = false; // "忌": the days on which the activity is to be avoided
     QList<Birth> persons;
     QString excludedDirections; // among 东南西北, in that order, each once

@@ -48,9 +48,8 @@ QStringList heading(const CheckedConditions& conditions, const SearchOutcome& ou
 
 bool harmonisesWithAll(const FoundDay& day)
 {
-    return !day.harmonies.isEmpty() && std::none_of(day.harmonies.begin(), day.harmonies.end(), [](BranchHarmony h) {
-        return h == BranchHarmony::None;
-    });
+    return !day.harmonies.isEmpty() && std::none_of(day.harmonies.begin(), day.harmonies.end(),
+                                                    [](BranchHarmony h) { return h == BranchHarmony::None; });
 }
 
 // "2015-06-10 星期三 农历四月廿四 丁巳日 冲猪(辛亥)煞东", and "★人员1三合" on a day in
@@ -80,7 +79,8 @@ QString missingDataLine(const SearchOutcome& outcome)
     const QList<QDate>& missing = outcome.daysWithoutData;
     const qsizetype count = missing.size();
     if (missing.first() == outcome.first && missing.last() == outcome.last && isOneRun(missing))
-        return QStringLiteral("黄历数据中没有 %1 至 %2 的记录，无法测算。").arg(isoDate(outcome.first), isoDate(outcome.last));
+        return QStringLiteral("黄历数据中没有 %1 至 %2 的记录，无法测算。")
+            .arg(isoDate(outcome.first), isoDate(outcome.last));
     if (missing.last() == outcome.last && isOneRun(missing))
         return QStringLiteral("黄历数据只到 %1，%2 至 %3 共 %4 天无法测算。")
             .arg(isoDate(missing.first().addDays(-1)), isoDate(missing.first()), isoDate(outcome.last))

@@ -14,8 +14,8 @@ namespace lumora {
 
 struct FoundDay {
     QDate date;
-    QString cong;                      // the day's clash as the table writes it
-    QList<BranchHarmony> harmonies;    // the day's branch to each person's, in their order
+    QString cong;                   // the day's clash as the table writes it
+    QList<BranchHarmony> harmonies; // the day's branch to each person's, in their order
 };
 
 struct SearchOutcome {
