@@ -243,14 +243,14 @@ private Q_SLOTS:
         QTest::addColumn<QChar>("animal");
         QTest::addColumn<bool>("bornIntoNewYear");
         QTest::newRow("1990-05-01") << person("人员1", "1990", "5", "1") << QChar(u'马') << false;
-        QTest::newRow("padded, blanks, bare hour") << person("人员1", " 1990 ", "05", "01", "13", "05") << QChar(u'马')
-                                                   << false;
-        QTest::newRow("2015-02-18 除夕 22:59") << person("老公", "2015", "2", "18", "亥 22", "59") << QChar(u'马')
-                                               << false;
-        QTest::newRow("2015-02-18 除夕 23:00") << person("老公", "2015", "2", "18", "子 23", "0") << QChar(u'羊')
-                                               << true;
-        QTest::newRow("2015-02-17 23:30, not the eve") << person("老婆", "2015", "2", "17", "23", "30")
-                                                       << QChar(u'马') << false;
+        QTest::newRow("padded, blanks, bare hour")
+            << person("人员1", " 1990 ", "05", "01", "13", "05") << QChar(u'马') << false;
+        QTest::newRow("2015-02-18 除夕 22:59")
+            << person("老公", "2015", "2", "18", "亥 22", "59") << QChar(u'马') << false;
+        QTest::newRow("2015-02-18 除夕 23:00")
+            << person("老公", "2015", "2", "18", "子 23", "0") << QChar(u'羊') << true;
+        QTest::newRow("2015-02-17 23:30, not the eve")
+            << person("老婆", "2015", "2", "17", "23", "30") << QChar(u'马') << false;
         QTest::newRow("2015-02-19 春节") << person("老婆", "2015", "2", "19") << QChar(u'羊') << false;
         QTest::newRow("1901-01-01, lunar 1900") << person("人员1", "1901", "1", "1") << QChar(u'鼠') << false;
         QTest::newRow("1900-06-01, Gregorian") << person("人员1", "1900", "6", "1") << QChar(u'鼠') << false;
@@ -287,15 +287,17 @@ private Q_SLOTS:
         QTest::newRow("empty span") << conditions("嫁娶", " ", "宜") << QStringList{"没有填写日子范围。"};
         QTest::newRow("suitability") << conditions("嫁娶", "一月以内", "好")
                                      << QStringList{"宜忌“好”无效，请选择“宜”或“忌”。"};
-        QTest::newRow("activity with a blank") << conditions("开 市", "一月以内", "宜")
-                                               << QStringList{"吉日内容“开 市”无效，要测算的事项是一个词，中间不能有空白。"};
+        QTest::newRow("activity with a blank")
+            << conditions("开 市", "一月以内", "宜")
+            << QStringList{"吉日内容“开 市”无效，要测算的事项是一个词，中间不能有空白。"};
         QTest::newRow("no activity") << conditions("", "一月以内", "宜") << QStringList{"没有填写吉日内容。"};
         QTest::newRow("direction") << conditions("嫁娶", "一月以内", "宜", good, {"南", "中"})
                                    << QStringList{"排除冲煞方位“中”无效，只能是东、南、西、北。"};
         QTest::newRow("year 19x0") << conditions("嫁娶", "一月以内", "宜", {person("人员2", "19x0", "5", "1")})
                                    << QStringList{"人员2的出生年份“19x0”无效，请填写1到9999之间的数字。"};
-        QTest::newRow("hour 25") << conditions("嫁娶", "一月以内", "宜", {person("老婆", "1990", "5", "1", "25")})
-                                 << QStringList{"老婆的出生时辰“25”无效，请选择“子 0”到“子 23”中的一项，或填写0到23之间的小时数。"};
+        QTest::newRow("hour 25")
+            << conditions("嫁娶", "一月以内", "宜", {person("老婆", "1990", "5", "1", "25")})
+            << QStringList{"老婆的出生时辰“25”无效，请选择“子 0”到“子 23”中的一项，或填写0到23之间的小时数。"};
         QTest::newRow("hour item of another branch")
             << conditions("嫁娶", "一月以内", "宜", {person("老婆", "1990", "5", "1", "丑 0")})
             << QStringList{"老婆的出生时辰“丑 0”无效，请选择“子 0”到“子 23”中的一项，或填写0到23之间的小时数。"};
@@ -304,7 +306,8 @@ private Q_SLOTS:
         QTest::newRow("every wrong field of two persons")
             << conditions("嫁娶", "一月以内", "宜",
                           {person("老公", "", "13", "0", "子 0", "60"), person("老婆", "1990", "5", "1", "x", "-1")})
-            << QStringList{"没有填写老公的出生年份。", "老公的出生月份“13”无效，请填写1到12之间的数字。",
+            << QStringList{"没有填写老公的出生年份。",
+                           "老公的出生月份“13”无效，请填写1到12之间的数字。",
                            "老公的出生日“0”无效，请填写1到31之间的数字。",
                            "老公的出生分钟“60”无效，请填写0到59之间的数字。",
                            "老婆的出生时辰“x”无效，请选择“子 0”到“子 23”中的一项，或填写0到23之间的小时数。",
@@ -323,8 +326,9 @@ private Q_SLOTS:
 
     void memoOfAWeekWithOnePerson()
     {
-        const DaySearchReport report = searchDays(conditions(" 嫁娶 ", " 一周以内", "宜 ", {person("人员1", "1990", "5", "1")}),
-                                                  QDate(2015, 6, 9), builtData());
+        const DaySearchReport report =
+            searchDays(conditions(" 嫁娶 ", " 一周以内", "宜 ", {person("人员1", "1990", "5", "1")}), QDate(2015, 6, 9),
+                       builtData());
         QVERIFY(!report.badInput);
         QCOMPARE(report.lines, (QStringList{
                                    "测算：一周以内（2015-06-09 至 2015-06-15）宜嫁娶的日子",
@@ -344,11 +348,10 @@ private Q_SLOTS:
     {
         // 老公 属马 (午), 老婆 属羊 (未): 2015-06-12 己未 is 六合 with 午 but no harmony with 未
         // itself; 2015-06-15 壬戌 is 三合 with 午 but not with 未.
-        const DaySearchReport report =
-            searchDays(conditions("嫁娶", "一周以内", "宜",
-                                  {person("老公", "1990", "5", "1", "午 11", "30"), person("老婆", "2015", "6", "1")},
-                                  {"东"}),
-                       QDate(2015, 6, 9), builtData());
+        const DaySearchReport report = searchDays(
+            conditions("嫁娶", "一周以内", "宜",
+                       {person("老公", "1990", "5", "1", "午 11", "30"), person("老婆", "2015", "6", "1")}, {"东"}),
+            QDate(2015, 6, 9), builtData());
         QCOMPARE(report.lines.mid(0, 4), (QStringList{
                                              "测算：一周以内（2015-06-09 至 2015-06-15）宜嫁娶的日子",
                                              "老公：1990-05-01 11:30 生，属马",
@@ -376,8 +379,8 @@ private Q_SLOTS:
         QTest::newRow("2024-02-01 半年 入宅 忌, one person, 西")
             << conditions("入宅", "半年以内", "忌", {person("人员1", "1975", "2", "10")}, {"西"}) << QDate(2024, 2, 1)
             << 180;
-        QTest::newRow("2050-10-01 半年 出行 宜, past the data") << conditions("出行", "半年以内", "宜", couple)
-                                                                << QDate(2050, 10, 1) << 180;
+        QTest::newRow("2050-10-01 半年 出行 宜, past the data")
+            << conditions("出行", "半年以内", "宜", couple) << QDate(2050, 10, 1) << 180;
     }
     void keptDaysMatchADailyScan()
     {
@@ -400,8 +403,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("closing");
         QTest::newRow("2050-12-20 一月以内")
             << QDate(2050, 12, 20) << "一月以内" << 18
-            << QStringList{"黄历数据只到 2050-12-31，2051-01-01 至 2051-01-18 共 18 天无法测算。",
-                           "共找到 2 天。"};
+            << QStringList{"黄历数据只到 2050-12-31，2051-01-01 至 2051-01-18 共 18 天无法测算。", "共找到 2 天。"};
         QTest::newRow("2051-03-01 3天以内")
             << QDate(2051, 3, 1) << "3天以内" << 3
             << QStringList{"黄历数据中没有 2051-03-01 至 2051-03-03 的记录，无法测算。",
@@ -409,8 +411,7 @@ private Q_SLOTS:
                            "算起，如查询不到数据请检测系统时间是否正确，或联系我们给你查明原因。"};
         QTest::newRow("1900-12-29 一周以内")
             << QDate(1900, 12, 29) << "一周以内" << 3
-            << QStringList{"黄历数据从 1901-01-01 开始，1900-12-29 至 1900-12-31 共 3 天无法测算。",
-                           "共找到 2 天。"};
+            << QStringList{"黄历数据从 1901-01-01 开始，1900-12-29 至 1900-12-31 共 3 天无法测算。", "共找到 2 天。"};
     }
     void spansPastTheDataSaySo()
     {

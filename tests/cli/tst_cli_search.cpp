@@ -81,8 +81,7 @@ private Q_SLOTS:
                                                    "(1990-05-01 or '1990-05-01 13:30')\n";
         QTest::newRow("from") << QStringList{"search", "--from", "2015-02-30"}
                               << "search: --from '2015-02-30' is not a date (YYYY-MM-DD or YEAR MONTH DAY)\n";
-        QTest::newRow("an argument") << QStringList{"search", "2015-06-09"}
-                                     << "usage: lumora-cli search [OPTIONS]\n";
+        QTest::newRow("an argument") << QStringList{"search", "2015-06-09"} << "usage: lumora-cli search [OPTIONS]\n";
     }
     void badValuesAreNamedOnStandardError()
     {
@@ -119,8 +118,8 @@ private Q_SLOTS:
     {
         const CliRun result = run({QStringLiteral("search"), QStringLiteral("--help")});
         QCOMPARE(result.status, int(ExitOk));
-        for (const char* option : {"--activity A", "--span S", "--avoid", "--person DATE[ HH:MM]",
-                                   "--exclude DIRS", "--from DATE"})
+        for (const char* option :
+             {"--activity A", "--span S", "--avoid", "--person DATE[ HH:MM]", "--exclude DIRS", "--from DATE"})
             QVERIFY2(result.out.contains(QString::fromUtf8(option)), option);
     }
 };
