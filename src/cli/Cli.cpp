@@ -93,7 +93,7 @@ constexpr std::array kExitStatuses{
     ExitRow{ExitOk,          u"done"},
     ExitRow{ExitBadInput,    u"bad input; the complaint is on standard error"},
     ExitRow{ExitDataFile,    u"a data file is missing or unreadable"},
-    ExitRow{ExitNotFound,    u"no entry for that day or phone key, or a date outside {first} to {last}"},
+    ExitRow{ExitNotFound,    u"no entry for that day, phone key or pair of animals, or a date outside {first} to {last}"},
     ExitRow{ExitWriteFailed, u"the output could not be written"},
 };
 
@@ -124,6 +124,8 @@ constexpr std::array kCommands{
     Command{u"netname", u"NAME", u"the personality of an on-line nickname, from the last letter of its pinyin initials",
             u"NAME: any text; blanks around it are trimmed, Latin letters shown in upper case as the window's box does",
             {}, {}, &cli::netname},
+    Command{u"pair", u"MAN WOMAN", u"the zodiac pairing of a man's and a woman's animal, from VeltaBirth.dll",
+            u"MAN, WOMAN: a zodiac animal each, one character: {animals}", {}, {}, &cli::pair},
     Command{u"help", u"[COMMAND]", u"this text, or the usage of COMMAND", {}, {}, {}, &help},
 };
 // clang-format on
@@ -132,10 +134,11 @@ constexpr QStringView kProgram = u"lumora-cli";
 constexpr QStringView kDatesNote = u"{forms}, leading zeros optional (2015-6-9, 2015 06 09), from {first} to {last}";
 
 // {dates} becomes the note on dates, {forms} the date forms, {first} and {last} the first
-// and last day of the lunar tables.
+// and last day of the lunar tables, {animals} the zodiac animals.
 QString filledIn(QStringView note)
 {
     return note.toString()
+        .replace(QStringLiteral("{animals}"), cli::animalList())
         .replace(QStringLiteral("{dates}"), kDatesNote.toString())
         .replace(QStringLiteral("{forms}"), cli::kDateForms.toString())
         .replace(QStringLiteral("{first}"), cli::firstCnDay().toString(Qt::ISODate))

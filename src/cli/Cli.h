@@ -20,7 +20,7 @@ enum ExitCode : int {
     ExitOk = 0,
     ExitBadInput = 1,
     ExitDataFile = 2,
-    ExitNotFound = 3, // no entry for that day or phone key, or a date outside the lunar tables
+    ExitNotFound = 3, // no entry for that day, phone key or pair of animals, or a date outside the lunar tables
     ExitWriteFailed = 4,
 };
 
