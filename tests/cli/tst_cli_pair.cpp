@@ -5,12 +5,10 @@
 #include "CliRun.h"
 #include "cli/Cli.h"
 #include "data/uShare.h"
+#include "support/PairingFixture.h"
 
 #include <QDir>
 #include <QSet>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -53,26 +51,10 @@ CliContext contextWithDataIn(const QString& folder)
 // A VeltaBirth.dll in `folder` whose only pairing, 鼠/牛, has two damaged pairs in content2.
 void writeDamagedFixture(const QString& folder)
 {
-    const QString path = QDir(folder).filePath(QStringLiteral("VeltaBirth.dll"));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cli-pair"));
-        db.setDatabaseName(path);
-        if (!db.open())
-            qFatal("cannot build the fixture %s", qPrintable(path));
-        QSqlQuery q(db);
-        const auto run = [&](bool done) {
-            if (!done)
-                qFatal("cannot build the fixture %s: %s", qPrintable(path), qPrintable(q.lastError().text()));
-        };
-        run(q.exec(QStringLiteral("CREATE TABLE shuxianglove (shengxiao1 TEXT, shengxiao2 TEXT, title TEXT, "
-                                  "content1 TEXT, content2 TEXT, content3 TEXT, content4 TEXT)")));
-        run(q.prepare(QStringLiteral("INSERT INTO shuxianglove VALUES ('鼠', '牛', '', '', ?, '', '')")));
-        q.addBindValue(QStringLiteral("G1") + encodeContent(QStringLiteral("第二段"), kContentKey, kContentRounds) +
-                       QStringLiteral("xx"));
-        run(q.exec());
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("cli-pair"));
+    const QString damaged = QStringLiteral("G1") +
+                            encodeContent(QStringLiteral("第二段"), kContentKey, kContentRounds) + QStringLiteral("xx");
+    writePairingFixture(QDir(folder).filePath(QStringLiteral("VeltaBirth.dll")),
+                        {{"鼠", "牛", "", "", damaged, "", ""}});
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "platform/TmpfsMount.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "support/PairingFixture.h"
 #include "support/Windows.h"
 
 #include <QComboBox>
@@ -16,9 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -60,40 +58,20 @@ QString stored(const QString& text)
     return encodeContent(text, kContentKey, kContentRounds);
 }
 
-// A pairing table of four rows, with blanks around the values as imported data may have:
-// 鼠/鼠 all four contents empty, 鼠/牛 only content3, 牛/鼠 all four with two damaged pairs
-// in content2, 虎/牛 a title only. No row for any other pair.
+// Four rows, with blanks around the values as imported data may have: 鼠/鼠 all four
+// contents empty, 鼠/牛 only content3, 牛/鼠 all four with two damaged pairs in content2,
+// 虎/牛 a title only. No row for any other pair.
 void writeFixture(const QString& path)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("pairing-fixture"));
-        db.setDatabaseName(path);
-        if (!db.open())
-            qFatal("cannot build the fixture %s", qPrintable(path));
-        QSqlQuery q(db);
-        const auto run = [&](bool done) {
-            if (!done)
-                qFatal("cannot build the fixture %s: %s", qPrintable(path), qPrintable(q.lastError().text()));
-        };
-        run(q.exec(QStringLiteral("CREATE TABLE shuxianglove (shengxiao1 TEXT, shengxiao2 TEXT, title TEXT, "
-                                  "content1 TEXT, content2 TEXT, content3 TEXT, content4 TEXT)")));
-        const QString damaged = stored(QStringLiteral("第二段"));
-        const QList<QStringList> rows{
-            {"鼠", "鼠", "空", "", " ", "", "  "},
-            {"鼠", "牛", "三", "", "", " " + stored(QStringLiteral("只有第三段")) + " ", ""},
-            {"牛", "鼠", "全", stored(QStringLiteral("第一段")), damaged.left(4) + "zz" + damaged.mid(4) + "Q!",
-             stored(QStringLiteral("第三段")), stored(QStringLiteral("第四段"))},
-            {"虎", "牛", "题", "", "", "", ""},
-        };
-        for (const QStringList& row : rows) {
-            run(q.prepare(QStringLiteral("INSERT INTO shuxianglove VALUES (?, ?, ?, ?, ?, ?, ?)")));
-            for (const QString& value : row)
-                q.addBindValue(value);
-            run(q.exec());
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("pairing-fixture"));
+    const QString damaged = stored(QStringLiteral("第二段"));
+    writePairingFixture(
+        path, {
+                  {"鼠", "鼠", "空", "", " ", "", "  "},
+                  {"鼠", "牛", "三", "", "", " " + stored(QStringLiteral("只有第三段")) + " ", ""},
+                  {"牛", "鼠", "全", stored(QStringLiteral("第一段")), damaged.left(4) + "zz" + damaged.mid(4) + "Q!",
+                   stored(QStringLiteral("第三段")), stored(QStringLiteral("第四段"))},
+                  {"虎", "牛", "题", "", "", "", ""},
+              });
 }
 
 } // namespace
