@@ -49,9 +49,8 @@ QStringList pairingMemoLines(const QString& man, const QString& woman, const Pai
 {
     QStringList lines{man + QStringLiteral("和") + woman + QStringLiteral("配对结果如下:"), QString(), QString()};
     for (const QString& stored : row.contents) {
-        if (stored.trimmed().isEmpty())
-            continue;
-        lines << DecodeContent(stored.trimmed(), kContentKey, kContentRounds, onBadPair) << QString();
+        if (!stored.isEmpty())
+            lines << DecodeContent(stored, kContentKey, kContentRounds, onBadPair) << QString();
     }
     return lines;
 }
