@@ -105,8 +105,8 @@ constexpr std::array kExitStatuses{
     ExitRow{ExitOk,          u"done"},
     ExitRow{ExitBadInput,    u"bad input; the complaint is on standard error"},
     ExitRow{ExitDataFile,    u"a data file is missing or unreadable"},
-    ExitRow{ExitNotFound,    u"no entry for that day or phone key, a date outside {first} to {last}, or a search span "
-                             u"reaching past the almanac data (the search's lines are printed all the same)"},
+    ExitRow{ExitNotFound,    u"no entry for that day, phone key or pair of animals, a date outside {first} to {last}, "
+                             u"or a search span reaching past the almanac data (the search's lines are printed all the same)"},
     ExitRow{ExitWriteFailed, u"the output could not be written"},
 };
 
@@ -143,6 +143,8 @@ constexpr std::array kCommands{
             u"day's stem and branch, its clash; ★ and the harmony where the day is in 六合 or 三合 with every "
             u"person), a closing count",
             kSearchOptions, {}, &cli::search},
+    Command{u"pair", u"MAN WOMAN", u"the zodiac pairing of a man's and a woman's animal, from VeltaBirth.dll",
+            u"MAN, WOMAN: a zodiac animal each, one character: {animals}", {}, {}, &cli::pair},
     Command{u"help", u"[COMMAND]", u"this text, or the usage of COMMAND", {}, {}, {}, &help},
 };
 // clang-format on
@@ -151,10 +153,11 @@ constexpr QStringView kProgram = u"lumora-cli";
 constexpr QStringView kDatesNote = u"{forms}, leading zeros optional (2015-6-9, 2015 06 09), from {first} to {last}";
 
 // {dates} becomes the note on dates, {forms} the date forms, {first} and {last} the first
-// and last day of the lunar tables.
+// and last day of the lunar tables, {animals} the zodiac animals.
 QString filledIn(QStringView note)
 {
     return note.toString()
+        .replace(QStringLiteral("{animals}"), cli::animalList())
         .replace(QStringLiteral("{dates}"), kDatesNote.toString())
         .replace(QStringLiteral("{forms}"), cli::kDateForms.toString())
         .replace(QStringLiteral("{first}"), cli::firstCnDay().toString(Qt::ISODate))

@@ -20,8 +20,8 @@ enum ExitCode : int {
     ExitOk = 0,
     ExitBadInput = 1,
     ExitDataFile = 2,
-    ExitNotFound = 3, // no entry for that day or phone key, a date outside the lunar tables, or a
-                      // search span reaching past the almanac data
+    ExitNotFound = 3, // no entry for that day, phone key or pair of animals, a date outside the lunar
+                      // tables, or a search span reaching past the almanac data
     ExitWriteFailed = 4,
 };
 

@@ -51,5 +51,9 @@ int phone(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int pinyin(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int netname(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int search(const Invocation& invocation, QTextStream& out, QTextStream& err);
+int pair(const Invocation& invocation, QTextStream& out, QTextStream& err);
+
+// The twelve zodiac animals as `pair` takes them, "鼠 牛 … 猪".
+QString animalList();
 
 } // namespace lumora::cli

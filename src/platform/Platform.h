@@ -26,8 +26,10 @@ public:
     virtual void showError(const QString& text) = 0;
     virtual void openUrl(const QUrl& target) = 0;
     virtual void beep() = 0;
-    // Empty when the user cancels.
-    virtual QString saveFileName(QWidget* owner, const QString& caption, const QString& filter) = 0;
+    // The save-file dialog, its name box holding `fileName`; the name chosen, empty when the
+    // user cancels. Choosing an existing file asks nothing: the caller decides what to write.
+    virtual QString saveFileName(QWidget* owner, const QString& caption, const QString& filter,
+                                 const QString& fileName) = 0;
     // Prints the memo text at once, without a dialog.
     virtual void printMemo(const QString& text) = 0;
     // Runs the dialog modally and returns its result code.

@@ -52,9 +52,9 @@ void QtPlatform::beep()
     QApplication::beep();
 }
 
-QString QtPlatform::saveFileName(QWidget* owner, const QString& caption, const QString& filter)
+QString QtPlatform::saveFileName(QWidget* owner, const QString& caption, const QString& filter, const QString& fileName)
 {
-    return QFileDialog::getSaveFileName(owner, caption, QString(), filter);
+    return QFileDialog::getSaveFileName(owner, caption, fileName, filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 void QtPlatform::printMemo(const QString& text)

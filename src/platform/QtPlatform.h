@@ -13,7 +13,8 @@ public:
     void showError(const QString& text) override;
     void openUrl(const QUrl& target) override;
     void beep() override;
-    QString saveFileName(QWidget* owner, const QString& caption, const QString& filter) override;
+    QString saveFileName(QWidget* owner, const QString& caption, const QString& filter,
+                         const QString& fileName) override;
     void printMemo(const QString& text) override;
     int runModal(QDialog& dialog) override;
     QDate today() const override;

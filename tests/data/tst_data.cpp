@@ -384,11 +384,14 @@ private Q_SLOTS:
         QCOMPARE(query.text(QStringLiteral("yi")), QStringLiteral("解除 坏垣 馀事勿取"));
         QCOMPARE(query.text(QStringLiteral("nn")), QStringLiteral("农历乙未年四月廿三 星期二"));
 
-        for (const char* table : {"shuxianglove"}) {
-            query.setSql(QStringLiteral("select count(*) from %1").arg(QLatin1String(table)));
-            query.open();
-            QCOMPARE(query.text(0), QStringLiteral("0"));
-        }
+        // One pairing for each ordered pair of the twelve animals.
+        query.setSql(QStringLiteral("select count(*), count(distinct shengxiao1 || shengxiao2), "
+                                    "count(distinct shengxiao1), count(distinct shengxiao2) from shuxianglove"));
+        query.open();
+        QCOMPARE(query.text(0), QStringLiteral("144"));
+        QCOMPARE(query.text(1), QStringLiteral("144"));
+        QCOMPARE(query.text(2), QStringLiteral("12"));
+        QCOMPARE(query.text(3), QStringLiteral("12"));
     }
 
     void dataFilesAreUnchangedByUse()

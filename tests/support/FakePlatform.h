@@ -15,6 +15,11 @@ public:
         QString caption;
         QString text;
     };
+    struct SaveDialog {
+        QString caption;
+        QString filter;
+        QString fileName; // what the name box held
+    };
 
     QStringList tips;
     QList<Question> questions;
@@ -22,6 +27,7 @@ public:
     QList<QUrl> openedUrls;
     int beeps = 0;
     QStringList printedMemos;
+    QList<SaveDialog> saveDialogs;
     QList<QDialog*> modalDialogs;
 
     bool answerYes = false;
@@ -39,7 +45,11 @@ public:
     void showError(const QString& text) override { errors << text; }
     void openUrl(const QUrl& target) override { openedUrls << target; }
     void beep() override { ++beeps; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return saveFileAnswer; }
+    QString saveFileName(QWidget*, const QString& caption, const QString& filter, const QString& fileName) override
+    {
+        saveDialogs.append({caption, filter, fileName});
+        return saveFileAnswer;
+    }
     void printMemo(const QString& text) override { printedMemos << text; }
     int runModal(QDialog& dialog) override;
     QDate today() const override { return todayDate; }
