@@ -50,5 +50,6 @@ int number(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int phone(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int pinyin(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int netname(const Invocation& invocation, QTextStream& out, QTextStream& err);
+int bodysign(const Invocation& invocation, QTextStream& out, QTextStream& err);
 
 } // namespace lumora::cli
