@@ -1,7 +1,8 @@
-// The daily almanac's hot paths: one day's query against the built data file, and a whole
-// almanac window brought up offscreen.
+// The daily almanac's hot paths: one day's query against the built data file, a whole
+// almanac window brought up offscreen, and a year's day search from query to memo text.
 
 #include "almanac/DailyAlmanac.h"
+#include "almanac/DaySearch.h"
 #include "almanac/lumora.h"
 #include "data/Query.h"
 #include "data/uShare.h"
@@ -51,5 +52,23 @@ void AlmanacWindow(benchmark::State& state)
     }
 }
 BENCHMARK(AlmanacWindow)->Unit(benchmark::kMillisecond);
+
+// The heaviest search the windows offer: a year, two persons, two excluded directions.
+void DaySearchOneYear(benchmark::State& state)
+{
+    const lumora::DaySearchConditions conditions{
+        QStringLiteral("嫁娶"),
+        QStringLiteral("一年以年"),
+        QStringLiteral("宜"),
+        {{QStringLiteral("老公"), "1986", "3", "12", QStringLiteral("午 11"), "30"},
+         {QStringLiteral("老婆"), "1988", "11", "30", QStringLiteral("子 0"), "0"}},
+        {QStringLiteral("南"), QStringLiteral("北")}};
+    const QString data = lumora::BirthConnectionString();
+    for (auto _ : state) {
+        const lumora::DaySearchReport report = lumora::searchDays(conditions, QDate(2015, 6, 9), data);
+        benchmark::DoNotOptimize(report.lines.join(u'\n'));
+    }
+}
+BENCHMARK(DaySearchOneYear)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 
 } // namespace

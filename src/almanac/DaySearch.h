@@ -21,18 +21,22 @@ struct BirthTexts {
 };
 
 struct DaySearchConditions {
-    QString activity;                // "嫁娶", "开市", …
-    QString span;                    // one of the span list's texts, as typed
-    QString suitability;             // "宜" or "忌", as typed
-    QList<BirthTexts> persons;       // only the rows that are checked and enabled
-    QStringList excludedDirections;  // any of "东", "南", "西", "北"
+    QString activity;               // "嫁娶", "开市", …
+    QString span;                   // one of the span list's texts, as typed
+    QString suitability;            // "宜" or "忌", as typed
+    QList<BirthTexts> persons;      // only the rows that are checked and enabled
+    QStringList excludedDirections; // any of "东", "南", "西", "北"
 };
 
 struct DaySearchReport {
     // Set when a typed field matches nothing; then no search ran and `lines` holds
-    // only the message naming the field.
+    // only the messages, one per such field, each naming it.
     bool badInput = false;
     QStringList lines; // the memo's lines, in order
+    QList<QDate> days; // the days kept, in date order
+    // Days of the span the almanac table has no row for (past its end, for one); the
+    // memo says so, and the search is then incomplete.
+    int daysWithoutData = 0;
 };
 
 // Runs the search from `today` over the almanac table behind `connectionString`.

@@ -76,6 +76,18 @@ constexpr std::array kPinyinOptions{
     HelpRow{u"--max N",     u"cut the result to N characters; 255 when left out"},
 };
 
+constexpr std::array kSearchOptions{
+    HelpRow{u"--activity A",          u"the activity, one word of the almanac's lists (开市, 入宅, 出行, …); 嫁娶 when left out"},
+    HelpRow{u"--span S",              u"how many days from the first one: 3天以内, 一周以内, 一月以内 (when left out), 三月以内, "
+                                      u"半年以内 or 一年以年"},
+    HelpRow{u"--avoid",               u"the days on which the activity is to be avoided (忌), not those that suit it (宜)"},
+    HelpRow{u"--person DATE[ HH:MM]", u"a person's Gregorian birth (00:00 when left out), once per person: 人员1, 人员2, …; "
+                                      u"days that clash with a person's zodiac animal are left out"},
+    HelpRow{u"--exclude DIRS",        u"leave out the days whose 煞 lies in these directions: any of 东,南,西,北, separated by "
+                                      u"commas"},
+    HelpRow{u"--from DATE",           u"the first day of the span instead of today: YYYY-MM-DD"},
+};
+
 // Accepted before the command and after it.
 constexpr std::array kCommonOptions{
     HelpRow{u"--color=WHEN", u"colour the month view: auto (on a terminal, unless NO_COLOR or TERM=dumb), always, never"},
@@ -93,7 +105,8 @@ constexpr std::array kExitStatuses{
     ExitRow{ExitOk,          u"done"},
     ExitRow{ExitBadInput,    u"bad input; the complaint is on standard error"},
     ExitRow{ExitDataFile,    u"a data file is missing or unreadable"},
-    ExitRow{ExitNotFound,    u"no entry for that day or phone key, or a date outside {first} to {last}"},
+    ExitRow{ExitNotFound,    u"no entry for that day or phone key, a date outside {first} to {last}, or a search span "
+                             u"reaching past the almanac data (the search's lines are printed all the same)"},
     ExitRow{ExitWriteFailed, u"the output could not be written"},
 };
 
@@ -128,6 +141,12 @@ constexpr std::array kCommands{
             u"PAGE: 0 sneezing, 1 a hot face, 2 a start of the heart, 3 a dog's barking, 4 a twitching eye, "
             u"5 hot ears, 6 ringing ears",
             {}, {}, &cli::bodysign},
+    Command{u"search", u"[OPTIONS]",
+            u"the days from today within a span that suit an activity, clear of the persons' clashes",
+            u"Prints the search windows' result: the conditions, one line per day kept (date, weekday, lunar date, the "
+            u"day's stem and branch, its clash; ★ and the harmony where the day is in 六合 or 三合 with every "
+            u"person), a closing count",
+            kSearchOptions, {}, &cli::search},
     Command{u"help", u"[COMMAND]", u"this text, or the usage of COMMAND", {}, {}, {}, &help},
 };
 // clang-format on

@@ -5,7 +5,7 @@
 // and turns a failed write to out into ExitWriteFailed. main() only builds the context
 // and wires the standard streams.
 //
-//   main ──context, args──> runCli ──Invocation──> almanac / calendar / month / chart / number / phone
+//   main ──context, args──> runCli ──Invocation──> almanac / calendar / month / chart / number / phone / search
 //                                                    │ dates through DateArguments.h
 //                                                    └ echoes through ArgumentText.h
 
@@ -20,7 +20,8 @@ enum ExitCode : int {
     ExitOk = 0,
     ExitBadInput = 1,
     ExitDataFile = 2,
-    ExitNotFound = 3, // no entry for that day or phone key, or a date outside the lunar tables
+    ExitNotFound = 3, // no entry for that day or phone key, a date outside the lunar tables, or a
+                      // search span reaching past the almanac data
     ExitWriteFailed = 4,
 };
 

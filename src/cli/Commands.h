@@ -51,5 +51,6 @@ int phone(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int pinyin(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int netname(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int bodysign(const Invocation& invocation, QTextStream& out, QTextStream& err);
+int search(const Invocation& invocation, QTextStream& out, QTextStream& err);
 
 } // namespace lumora::cli

@@ -175,6 +175,12 @@ bool Query::hasRow() const
     return hasRow_;
 }
 
+bool Query::next()
+{
+    hasRow_ = hasRow_ && query_->next();
+    return hasRow_;
+}
+
 QString Query::text(const QString& column) const
 {
     if (!hasRow_)

@@ -1,7 +1,7 @@
 #pragma once
 // Read-only access to the data files: a connection text and an SQL text in the Access
-// dialect the program's queries are written in, the first row of the result, columns
-// read as trimmed text. Only this class knows the files are SQLite.
+// dialect the program's queries are written in, the rows of the result one after the
+// other, columns read as trimmed text. Only this class knows the files are SQLite.
 
 #include <QSqlQuery>
 #include <QString>
@@ -26,6 +26,9 @@ public:
     void open();
     // True when the last open() returned a row.
     bool hasRow() const;
+    // Moves to the next row of the result: true when there is one, else the query holds
+    // no current row any more.
+    bool next();
     // The current row's column, trimmed. Throws lumora::Error for an unknown column.
     QString text(const QString& column) const;
     QString text(int position) const;
