@@ -5,7 +5,7 @@
 #include "almanac/UntOnther.h"
 #include "support/Clipping.h"
 #include "support/Controls.h"
-#include "support/FakePlatform.h"
+#include "support/WindowTest.h"
 #include "support/Windows.h"
 
 #include <QCryptographicHash>
@@ -49,23 +49,10 @@ TFormOnther* open(const QString& title, int page)
 
 } // namespace
 
-class TestBodySignWindow : public QObject {
+class TestBodySignWindow : public WindowTest {
     Q_OBJECT
 
-    FakePlatform fake;
-    std::optional<PlatformScope> scope;
-
 private Q_SLOTS:
-    void init()
-    {
-        fake = FakePlatform();
-        scope.emplace(fake);
-    }
-    void cleanup()
-    {
-        closeAllWindows();
-        scope.reset();
-    }
 
     // The digests are of the texts as written down for each sign, lines joined by one
     // empty line, in GBK: one changed byte anywhere fails its row.
