@@ -23,7 +23,7 @@ TFrmJiDay* FrmJiDay = nullptr;
 
 namespace {
 
-constexpr QSize kClientSize{900, 600};
+constexpr QSize kClientSize{900, 680};
 constexpr QStringView kWedding = u"嫁娶";
 constexpr int kPersonCount = 6;
 constexpr int kWeddingPersonCount = 2;

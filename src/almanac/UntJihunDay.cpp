@@ -16,7 +16,7 @@ TFrmJihunDay* FrmJihunDay = nullptr;
 
 namespace {
 
-constexpr QSize kClientSize{620, 420};
+constexpr QSize kClientSize{620, 480};
 
 } // namespace
 
