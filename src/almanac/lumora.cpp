@@ -73,14 +73,6 @@ constexpr std::array<GlossaryEntry, 32> kGlossary{{
 }};
 // clang-format on
 
-void addMemoGroup(QWidget* parent, QBoxLayout& layout, const QString& caption, QPlainTextEdit* memo, int stretch)
-{
-    auto* group = new QGroupBox(caption, parent);
-    auto* inner = new QVBoxLayout(group);
-    inner->addWidget(memo);
-    layout.addWidget(group, stretch);
-}
-
 } // namespace
 
 QString almanacGlossary()
@@ -128,11 +120,11 @@ TFormLumora::TFormLumora(QWidget* parent) : QWidget(parent, Qt::Window | kCloseB
     layout->addWidget(pickGroup);
 
     Memo1 = newMemo(this, QStringLiteral("Memo1"), false);
-    addMemoGroup(this, *layout, QStringLiteral("测算结果："), Memo1, 5);
+    layout->addWidget(newMemoGroup(this, QStringLiteral("测算结果："), Memo1), 5);
 
     Memo2 = newMemo(this, QStringLiteral("Memo2"), true);
     Memo2->setPlainText(almanacGlossary());
-    addMemoGroup(this, *layout, QStringLiteral("黄历名词解释："), Memo2, 3);
+    layout->addWidget(newMemoGroup(this, QStringLiteral("黄历名词解释："), Memo2), 3);
 
     connect(RzBitBtn1, &QPushButton::clicked, this, &TFormLumora::RzBitBtn1Click);
     connect(RzBitBtn3, &QPushButton::clicked, this, &TFormLumora::RzBitBtn3Click);

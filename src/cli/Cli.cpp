@@ -137,6 +137,10 @@ constexpr std::array kCommands{
     Command{u"netname", u"NAME", u"the personality of an on-line nickname, from the last letter of its pinyin initials",
             u"NAME: any text; blanks around it are trimmed, Latin letters shown in upper case as the window's box does",
             {}, {}, &cli::netname},
+    Command{u"bodysign", u"PAGE", u"the reading of a bodily sign by the double-hour at which it happens",
+            u"PAGE: 0 sneezing, 1 a hot face, 2 a start of the heart, 3 a dog's barking, 4 a twitching eye, "
+            u"5 hot ears, 6 ringing ears",
+            {}, {}, &cli::bodysign},
     Command{u"search", u"[OPTIONS]",
             u"the days from today within a span that suit an activity, clear of the persons' clashes",
             u"Prints the search windows' result: the conditions, one line per day kept (date, weekday, lunar date, the "

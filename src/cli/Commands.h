@@ -50,6 +50,7 @@ int number(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int phone(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int pinyin(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int netname(const Invocation& invocation, QTextStream& out, QTextStream& err);
+int bodysign(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int search(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int pair(const Invocation& invocation, QTextStream& out, QTextStream& err);
 

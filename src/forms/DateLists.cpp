@@ -9,6 +9,27 @@
 namespace lumora {
 namespace {
 
+void fillIfEmpty(QComboBox* list, const QString& text)
+{
+    if (list->currentText().trimmed().isEmpty())
+        list->setEditText(text);
+}
+
+// The day as the lists show a date they set themselves: "2015", "06", "09".
+struct ShownDate {
+    QString year;
+    QString month;
+    QString day;
+};
+
+ShownDate shownDate(const QDate& date)
+{
+    return {date.toString(QStringLiteral("yyyy")), date.toString(QStringLiteral("MM")),
+            date.toString(QStringLiteral("dd"))};
+}
+
+} // namespace
+
 QStringList numberItems(int first, int last, int digits)
 {
     QStringList items;
@@ -17,30 +38,24 @@ QStringList numberItems(int first, int last, int digits)
     return items;
 }
 
-QComboBox* addList(QWidget* parent, QBoxLayout& row, const QString& name, const QStringList& items, int width,
-                   const QString& unit)
+QComboBox* addListWithUnit(QWidget* parent, QBoxLayout& row, const QString& objectName, const QStringList& items,
+                           int width, const QString& unit)
 {
-    QComboBox* list = newEditableList(parent, name, items);
+    QComboBox* list = newEditableList(parent, objectName, items);
     list->setFixedWidth(width);
     row.addWidget(list);
     row.addWidget(new QLabel(unit, parent));
     return list;
 }
 
-void fillIfEmpty(QComboBox* list, const QString& text)
-{
-    if (list->currentText().trimmed().isEmpty())
-        list->setEditText(text);
-}
-
-} // namespace
-
 DateLists addDateLists(QWidget* parent, QBoxLayout& row)
 {
     DateLists lists{};
-    lists.year = addList(parent, row, QStringLiteral("SYear"), numberItems(2010, 2020, 4), 64, QStringLiteral("年"));
-    lists.month = addList(parent, row, QStringLiteral("SMonth"), numberItems(1, 12, 2), 48, QStringLiteral("月"));
-    lists.day = addList(parent, row, QStringLiteral("Sday"), numberItems(1, 31, 2), 48, QStringLiteral("日"));
+    lists.year =
+        addListWithUnit(parent, row, QStringLiteral("SYear"), numberItems(2010, 2020, 4), 64, QStringLiteral("年"));
+    lists.month =
+        addListWithUnit(parent, row, QStringLiteral("SMonth"), numberItems(1, 12, 2), 48, QStringLiteral("月"));
+    lists.day = addListWithUnit(parent, row, QStringLiteral("Sday"), numberItems(1, 31, 2), 48, QStringLiteral("日"));
     return lists;
 }
 
@@ -51,11 +66,18 @@ void setDateTexts(const DateLists& lists, const QString& year, const QString& mo
     lists.day->setEditText(day);
 }
 
+void setDateTexts(const DateLists& lists, const QDate& date)
+{
+    const ShownDate shown = shownDate(date);
+    setDateTexts(lists, shown.year, shown.month, shown.day);
+}
+
 void fillEmptyDateLists(const DateLists& lists, const QDate& today)
 {
-    fillIfEmpty(lists.year, today.toString(QStringLiteral("yyyy")));
-    fillIfEmpty(lists.month, today.toString(QStringLiteral("MM")));
-    fillIfEmpty(lists.day, today.toString(QStringLiteral("dd")));
+    const ShownDate shown = shownDate(today);
+    fillIfEmpty(lists.year, shown.year);
+    fillIfEmpty(lists.month, shown.month);
+    fillIfEmpty(lists.day, shown.day);
 }
 
 } // namespace lumora

@@ -1,6 +1,7 @@
 #include "forms/FormRows.h"
 
 #include <QBoxLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -36,6 +37,14 @@ QPlainTextEdit* newMemo(QWidget* parent, const QString& objectName, bool readOnl
     if (readOnly)
         memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return memo;
+}
+
+QGroupBox* newMemoGroup(QWidget* parent, const QString& caption, QPlainTextEdit* memo)
+{
+    auto* group = new QGroupBox(caption, parent);
+    auto* inner = new QVBoxLayout(group);
+    inner->addWidget(memo);
+    return group;
 }
 
 } // namespace lumora

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QBoxLayout;
+class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -21,5 +22,8 @@ QPushButton* addButton(QWidget* parent, QBoxLayout& row, const QString& objectNa
 // A result memo: multi-line, vertical scroll bar always shown. A read-only memo still takes
 // the keyboard (Page Up/Down, Ctrl+Home/End, arrows), as a user reading it expects.
 QPlainTextEdit* newMemo(QWidget* parent, const QString& objectName, bool readOnly);
+
+// A captioned group box ("测算结果：") filled by the memo.
+QGroupBox* newMemoGroup(QWidget* parent, const QString& caption, QPlainTextEdit* memo);
 
 } // namespace lumora

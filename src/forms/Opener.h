@@ -1,8 +1,9 @@
 #pragma once
-// The opener of the tool windows: whatever instance an earlier opening left (hidden, since
-// the window is modal) is destroyed, a new one is stored in the window's reference and
-// run modally. The application owns the instance: it goes when the application ends,
-// unless a later opening replaced it first.
+// How modal windows are opened. openModally stores a new window in the window's reference
+// and runs it modally; openReplacing (the tool windows) first destroys whatever instance
+// an earlier opening left (hidden, since the window is modal). The application owns the
+// instance: it goes when the application ends, unless it freed itself or a later opening
+// replaced it first.
 
 #include "platform/Platform.h"
 
@@ -11,10 +12,8 @@
 
 namespace lumora {
 
-template <class Window> void openReplacing(Window*& reference)
+template <class Window> void openModally(Window*& reference, Window* window)
 {
-    delete reference;
-    auto* window = new Window;
     reference = window;
     // Whoever destroys the window, the reference never dangles.
     QObject::connect(window, &QObject::destroyed, qApp, [&reference, window] {
@@ -27,6 +26,12 @@ template <class Window> void openReplacing(Window*& reference)
     // A window that frees itself on closing is gone (or going) once this returns: the
     // reference is the way to reach whatever is left.
     platform().runModal(*window);
+}
+
+template <class Window> void openReplacing(Window*& reference)
+{
+    delete reference;
+    openModally(reference, new Window);
 }
 
 } // namespace lumora

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QtGlobal>
@@ -26,14 +27,29 @@ inline void activate(QWidget* window)
         qFatal("the window %s did not become active", qPrintable(window->objectName()));
 }
 
-// Types `text` into an editable list as a user does: clears it, types key by key, leaves
-// it with Tab.
+// Types into the focused `widget` as a user does: ASCII key by key, every other character
+// (Chinese) committed by the input method, as an input method does.
+inline void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar character : text) {
+        if (character.unicode() < 0x80) {
+            QTest::keyClick(widget, character.toLatin1());
+            continue;
+        }
+        QInputMethodEvent commit;
+        commit.setCommitString(character);
+        QApplication::sendEvent(widget->focusWidget() ? widget->focusWidget() : widget, &commit);
+    }
+}
+
+// Types `text` into an editable list as a user does: clears it, types it, leaves it with
+// Tab.
 inline void typeInto(QComboBox* list, const QString& text)
 {
     activate(list->window());
     list->setFocus();
     list->lineEdit()->selectAll();
     QTest::keyClick(list, Qt::Key_Delete);
-    QTest::keyClicks(list, text);
+    typeText(list, text);
     QTest::keyClick(list, Qt::Key_Tab);
 }
