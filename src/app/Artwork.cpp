@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -202,19 +203,28 @@ QPixmap decorationPicture()
     return picture;
 }
 
-QIcon applicationIcon()
+QPixmap sealPicture(int side, const QString& glyph, const QColor& ground)
 {
-    QPixmap picture = transparentPicture(64, 64);
+    QPixmap picture = transparentPicture(side, side);
     QPainter painter(&picture);
     paintSmoothly(painter);
-    painter.setPen(QPen(kGold, 3));
-    painter.setBrush(kCinnabar);
-    painter.drawRoundedRect(QRectF(3, 3, 58, 58), 12, 12);
+    const qreal border = std::max(1.0, side / 21.0);
+    painter.setPen(QPen(kGold, border));
+    painter.setBrush(ground);
+    const qreal inset = border / 2 + side / 32.0;
+    painter.drawRoundedRect(QRectF(inset, inset, side - 2 * inset, side - 2 * inset), side / 5.0, side / 5.0);
     painter.setPen(kGold);
-    painter.setFont(serifFont(38, true));
-    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("历"));
-    painter.end();
-    return QIcon(picture);
+    painter.setFont(serifFont(side * 19 / 32, true));
+    painter.drawText(picture.rect(), Qt::AlignCenter, glyph);
+    return picture;
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int side : {16, 32, 64, 128})
+        icon.addPixmap(sealPicture(side, QStringLiteral("历"), kCinnabar));
+    return icon;
 }
 
 } // namespace lumora

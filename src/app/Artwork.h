@@ -1,6 +1,6 @@
 #pragma once
 // The program's pictures, drawn rather than shipped: the header banner, the background of
-// the picture area and its decorative almanac dial, and the application icon.
+// the picture area and its decorative almanac dial, the application icon and the seals.
 
 #include <QColor>
 #include <QIcon>
@@ -14,6 +14,10 @@ QPixmap bannerPicture();     // 788 × 80: the name and the slogan
 QPixmap backgroundPicture(); // 800 × 600
 QPixmap decorationPicture(); // 616 × 478
 QIcon applicationIcon();
+
+// A square seal: one character in gold on a rounded ground with a gold rim. The
+// application icon is one; so are the small pictures of menus and information windows.
+QPixmap sealPicture(int side, const QString& glyph, const QColor& ground);
 
 // The colour of text written on the banner: light, for the banner is dark throughout.
 QColor bannerTextColour();

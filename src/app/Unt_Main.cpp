@@ -2,14 +2,12 @@
 
 #include "almanac/lumora.h"
 #include "app/Artwork.h"
+#include "app/CommandPages.h"
+#include "app/Commands.h"
+#include "app/Contacts.h"
+#include "app/MainMenuBar.h"
 #include "app/PictureBox.h"
 #include "app/ShellTargets.h"
-#include "calendar/DateWin.h"
-#include "calendar/Untabt.h"
-#include "divination/UntQQ.h"
-#include "divination/UntWangm.h"
-#include "divination/Unt_sjcs.h"
-#include "divination/Untonteher.h"
 #include "forms/DateLists.h"
 #include "forms/FormFonts.h"
 #include "forms/FormRows.h"
@@ -22,34 +20,15 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 
-#include <array>
+#include <utility>
 
 namespace lumora {
 namespace {
-
-struct ToolCommand {
-    const char16_t* caption;
-    const char* objectName;
-    void (*open)();
-    bool separatorBefore;
-};
-
-// clang-format off
-constexpr std::array kToolCommands{
-    ToolCommand{u"手机号码分析", "PhoneNumberCommand",       &openPhoneNumberWindow, false},
-    ToolCommand{u"QQ号码分析",   "QQNumberCommand",          &openQQNumberWindow,    false},
-    ToolCommand{u"更多数字分析", "AnyNumberCommand",         &openAnyNumberWindow,   false},
-    ToolCommand{u"网名分析",     "NetNameCommand",           &openNetNameWindow,     false},
-    ToolCommand{u"生男生女",     "ConceptionChartCommand",   &openConceptionChart,   true},
-    ToolCommand{u"万年历法",     "PerpetualCalendarCommand", &openPerpetualCalendar, false},
-};
-// clang-format on
 
 QPushButton* headerButton(QWidget* parent, const QString& caption, const char* name, const char* colour)
 {
@@ -85,22 +64,7 @@ TFrmmain::TFrmmain(QWidget* parent) : QMainWindow(parent, Qt::Window | kCloseBox
 
 void TFrmmain::createMenuBar()
 {
-    QMenu* system = menuBar()->addMenu(QStringLiteral("系统(&S)"));
-    system->setObjectName(QStringLiteral("SystemMenu"));
-    QAction* exit = system->addAction(QStringLiteral("退出系统"));
-    exit->setObjectName(QStringLiteral("dxBarButton5"));
-    connect(exit, &QAction::triggered, this, &TFrmmain::dxBarButton5Click);
-
-    // The 工具 menu, in its order.
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("工具(&G)"));
-    tools->setObjectName(QStringLiteral("ToolsMenu"));
-    for (const ToolCommand& command : kToolCommands) {
-        if (command.separatorBefore)
-            tools->addSeparator();
-        QAction* action = tools->addAction(QString::fromUtf16(command.caption));
-        action->setObjectName(QLatin1String(command.objectName));
-        connect(action, &QAction::triggered, this, command.open);
-    }
+    setMenuBar(new MainMenuBar(*this));
 }
 
 QWidget* TFrmmain::createHeader()
@@ -146,9 +110,12 @@ QWidget* TFrmmain::createHeader()
 
     connect(RzButton57, &QPushButton::clicked, this, &TFrmmain::RzButton57Click);
     connect(RzButton56, &QPushButton::clicked, this, &TFrmmain::RzButton56Click);
-    connect(HomePageButton, &QPushButton::clicked, this, [] { platform().openUrl(homePage()); });
-    connect(ChatButton, &QPushButton::clicked, this,
-            [] { platform().openUrl(QUrl(QString::fromLatin1(shell::kSupportChat))); });
+    // The other three act like their menu entries: the same commands.
+    const std::pair<QPushButton*, CommandId> routed[] = {{ServiceButton, CommandId::CustomerService},
+                                                         {HomePageButton, CommandId::HomePage},
+                                                         {ChatButton, CommandId::QQChat}};
+    for (const auto& [button, id] : routed)
+        connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id, *this, captionOf(id)); });
     return RzPanel1;
 }
 
@@ -170,6 +137,8 @@ QWidget* TFrmmain::createBody()
         "#TabSheet1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #F4F9FF, stop:1 #CFE3F7); }"));
     TabSheet2 = new QWidget;
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    fillActivityPage(*TabSheet1, *this);
+    fillToolPage(*TabSheet2, *this);
     RzPageControl1->addTab(TabSheet1, QStringLiteral("吉日分类"));
     RzPageControl1->addTab(TabSheet2, QStringLiteral("其他查询"));
     RzPageControl1->setCurrentWidget(TabSheet1);
@@ -207,8 +176,8 @@ void TFrmmain::createStatusBar()
     RzStatusBar1 = statusBar();
     RzStatusBar1->setObjectName(QStringLiteral("RzStatusBar1"));
     RzStatusBar1->setSizeGripEnabled(false);
-    RzStatusPane1 = new QLabel(QStringLiteral("欢迎使用 Lumora 黄历！诚邀您提出宝贵意见　服务电话：400-000-0000　"
-                                              "邮箱：support@lumora.example"),
+    RzStatusPane1 = new QLabel(QStringLiteral("欢迎使用 Lumora 黄历！诚邀您提出宝贵意见　服务电话：%1　邮箱：%2")
+                                   .arg(QString::fromUtf16(contacts::kServicePhone), contacts::supportMail()),
                                RzStatusBar1);
     RzStatusPane1->setObjectName(QStringLiteral("RzStatusPane1"));
     RzStatusPane1->setStyleSheet(QStringLiteral("color: #000080;"));
