@@ -21,11 +21,11 @@ struct BirthTexts {
 };
 
 struct DaySearchConditions {
-    QString activity;                // "嫁娶", "开市", …
-    QString span;                    // one of the span list's texts, as typed
-    QString suitability;             // "宜" or "忌", as typed
-    QList<BirthTexts> persons;       // only the rows that are checked and enabled
-    QStringList excludedDirections;  // any of "东", "南", "西", "北"
+    QString activity;               // "嫁娶", "开市", …
+    QString span;                   // one of the span list's texts, as typed
+    QString suitability;            // "宜" or "忌", as typed
+    QList<BirthTexts> persons;      // only the rows that are checked and enabled
+    QStringList excludedDirections; // any of "东", "南", "西", "北"
 };
 
 struct DaySearchReport {
