@@ -11,6 +11,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Lumora"));
     setApplicationDisplayName(QStringLiteral("Lumora"));
+    setDesktopFileName(QStringLiteral(LUMORA_APP_ID));
     installFormFaceSubstitutes();
     setFont(defaultFormFont());
 }

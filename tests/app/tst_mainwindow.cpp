@@ -89,6 +89,7 @@ private Q_SLOTS:
         const QWidget* window = main.get();
         QCOMPARE(window->windowTitle(), QStringLiteral("Lumora"));
         QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Lumora"));
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(LUMORA_APP_ID));
         QCOMPARE(window->size(), QSize(800, 600));
         QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(control<QWidget>(window, "RzPanel1")->height(), 84);
