@@ -19,10 +19,7 @@ public:
     std::uint8_t byte() { return size_ ? (--size_, *data_++) : 0; }
     // The next two bytes as a signed number: keys, lengths and counts, negative ones included.
     std::int16_t word() { return static_cast<std::int16_t>(byte() | byte() << 8); }
-    QByteArray rest() const
-    {
-        return QByteArray(reinterpret_cast<const char*>(data_), static_cast<qsizetype>(size_));
-    }
+    QByteArray rest() const { return QByteArray(reinterpret_cast<const char*>(data_), static_cast<qsizetype>(size_)); }
     // What is left as text, split at NUL bytes: the way several texts travel in one input.
     QStringList texts() const { return QString::fromUtf8(rest()).split(QChar(0)); }
 

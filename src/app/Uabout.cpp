@@ -43,9 +43,11 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent)
     text->addWidget(line(this, QStringLiteral("Lumora 黄历 万年历"), kai16, "#000080"));
     text->addWidget(line(this, QString::fromUtf16(contacts::kMaker) + QStringLiteral(" 出品"), kai12, "#FF0000"));
     text->addStretch();
-    text->addWidget(line(this, QStringLiteral("联系人：") + QString::fromUtf16(contacts::kContactPerson), song12, "black"));
+    text->addWidget(
+        line(this, QStringLiteral("联系人：") + QString::fromUtf16(contacts::kContactPerson), song12, "black"));
     text->addWidget(line(this, QStringLiteral("QQ：") + QString::fromUtf16(contacts::kSupportQQ), song12, "black"));
-    text->addWidget(line(this, QStringLiteral("电话：") + QString::fromUtf16(contacts::kServicePhone), song12, "black"));
+    text->addWidget(
+        line(this, QStringLiteral("电话：") + QString::fromUtf16(contacts::kServicePhone), song12, "black"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -97,13 +97,14 @@ class TestRouting : public QObject {
     QStringList effects() const
     {
         QStringList seen;
-        for (const QString& question : std::as_const(fake.questions) | std::views::transform(&FakePlatform::Question::text))
+        for (const QString& question :
+             std::as_const(fake.questions) | std::views::transform(&FakePlatform::Question::text))
             seen << QStringLiteral("ask ") + question;
         for (const QDialog* dialog : fake.modalDialogs)
             seen << QStringLiteral("modal %1 %2").arg(dialog->objectName(), dialog->windowTitle());
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (!windowsBefore.contains(window) && window->isVisible() && !window->isModal()
-                && !fake.modalDialogs.contains(qobject_cast<QDialog*>(window)))
+            if (!windowsBefore.contains(window) && window->isVisible() && !window->isModal() &&
+                !fake.modalDialogs.contains(qobject_cast<QDialog*>(window)))
                 seen << QStringLiteral("window %1 %2").arg(window->objectName(), window->windowTitle());
         for (const QUrl& target : fake.openedUrls)
             seen << QStringLiteral("url ") + target.toString();
@@ -135,8 +136,8 @@ private Q_SLOTS:
         QStringList titles;
         for (const QAction* action : main->menuBar()->actions())
             titles << action->text();
-        QCOMPARE(titles, QStringList({"系统(&S)", "吉日(&D)", "日卜(&R)", "择日(&Z)", "配对(&P)", "解梦(&Q)", "占卜(&B)",
-                                      "工具(&G)", "服务(&F)", "帮助(&H)"}));
+        QCOMPARE(titles, QStringList({"系统(&S)", "吉日(&D)", "日卜(&R)", "择日(&Z)", "配对(&P)", "解梦(&Q)",
+                                      "占卜(&B)", "工具(&G)", "服务(&F)", "帮助(&H)"}));
 
         QCOMPARE(entryTexts(menu("SystemMenu")), QStringList({"退出系统"}));
         QCOMPARE(entryTexts(menu("DaysMenu")),
@@ -147,21 +148,22 @@ private Q_SLOTS:
                  QStringList({"占元旦日阴晴", "占元旦值十干", "占四季甲子日雨", "占立春 春分日", "占立夏 夏至日",
                               "占立秋 秋分日", "占立冬 冬至日", "占雷鸣日", "占天", "占云", "占风", "占日", "占火",
                               "占雾", "占雷电", "占鹊噪", "占彩虹", "占灯花"}));
-        QCOMPARE(entryTexts(menu("ChoosingMenu")),
-                 QStringList({"择日之法", "择日步骤方法", "正五行择日法", "二十八宿吉凶", "三元五腊圣诞日期",
-                              "六十甲子亡命安葬...", "董公择日法", "二十八宿值日占...", "金符经", "风水择日 ▸",
-                              "神像开光择日", "企业开张择日", "动土装修装饰择日", "入宅搬迁择日",
-                              "嫁娶择日之玉历碎金赋", "择日之嫁娶论用", "嫁娶择日要论", "安灶修厨之择日",
-                              "择日之论朱雀入宫"}));
+        QCOMPARE(
+            entryTexts(menu("ChoosingMenu")),
+            QStringList({"择日之法", "择日步骤方法", "正五行择日法", "二十八宿吉凶", "三元五腊圣诞日期",
+                         "六十甲子亡命安葬...", "董公择日法", "二十八宿值日占...", "金符经", "风水择日 ▸",
+                         "神像开光择日", "企业开张择日", "动土装修装饰择日", "入宅搬迁择日", "嫁娶择日之玉历碎金赋",
+                         "择日之嫁娶论用", "嫁娶择日要论", "安灶修厨之择日", "择日之论朱雀入宫"}));
         const QList<QAction*> choosing = menu("ChoosingMenu")->actions();
-        QCOMPARE(entryTexts(choosing.at(9)->menu()),
-                 QStringList({"风水择日口诀", "风水择日之入殓安葬的呼", "风水择日之逐日大殓吉时", "风水择日之若干五行",
-                              "论风水择日之贵人禄马", "论风水择日之补山相主", "风水择日之竖造论用",
-                              "风水择日之安葬论用"}));
+        QCOMPARE(
+            entryTexts(choosing.at(9)->menu()),
+            QStringList({"风水择日口诀", "风水择日之入殓安葬的呼", "风水择日之逐日大殓吉时", "风水择日之若干五行",
+                         "论风水择日之贵人禄马", "论风水择日之补山相主", "风水择日之竖造论用", "风水择日之安葬论用"}));
         QCOMPARE(entryTexts(menu("PairingMenu")), QStringList({"星座配对", "生肖配对", "血型配对"}));
         QCOMPARE(entryTexts(menu("DreamsMenu")), QStringList({"周公解析", "解梦全书"}));
-        QCOMPARE(entryTexts(menu("DivinationMenu")), QStringList({"打喷嚏占卜", "面热测占卜", "心惊测占卜", "犬吠测占卜",
-                                                                  "眼跳测占卜", "耳热测占卜", "耳鸣测占卜"}));
+        QCOMPARE(entryTexts(menu("DivinationMenu")),
+                 QStringList({"打喷嚏占卜", "面热测占卜", "心惊测占卜", "犬吠测占卜", "眼跳测占卜", "耳热测占卜",
+                              "耳鸣测占卜"}));
         QCOMPARE(entryTexts(menu("ToolsMenu")),
                  QStringList({"手机号码分析", "QQ号码分析", "更多数字分析", "网名分析", "—", "生男生女", "万年历法"}));
         QCOMPARE(entryTexts(menu("ServiceMenu")), QStringList({"客户服务", "给我们发邮件", "与QQ对话"}));
@@ -170,15 +172,15 @@ private Q_SLOTS:
 
     void pagesInTheirOrder()
     {
-        QCOMPARE(captionsOf(buttonsOf(control<QWidget>(main.get(), "TabSheet1"))),
-                 QStringList({"开市吉日", "交易吉日", "结婚吉日", "入宅吉日", "入学吉日", "纳财吉日", "订盟吉日",
-                              "安门吉日", "出行吉日", "开光吉日", "求嗣吉日", "祈福吉日", "破土吉日", "祭祀吉日",
-                              "安葬吉日", "求医吉日", "解除吉日", "破屋吉日", "塑绘吉日", "纳采吉日", "除服吉日",
-                              "成服吉日", "纳婿吉日", "入殓吉日", "立碑吉日", "出火吉日", "修造吉日", "动土吉日",
-                              "造桥吉日", "栽种吉日", "栽种吉日", "牧养吉日", "纳畜吉日", "移徙吉日", "盖屋吉日",
-                              "安床吉日", "起基吉日", "安香吉日", "挂匾吉日", "拆卸吉日", "置产吉日", "沐浴吉日",
-                              "捕捉吉日", "理发吉日", "修坟吉日", "问名吉日", "裁衣吉日", "作灶吉日", "安香吉日",
-                              "上梁吉日", "扫舍吉日", "习艺吉日", "结网吉日", "合帐吉日"}));
+        QCOMPARE(
+            captionsOf(buttonsOf(control<QWidget>(main.get(), "TabSheet1"))),
+            QStringList({"开市吉日", "交易吉日", "结婚吉日", "入宅吉日", "入学吉日", "纳财吉日", "订盟吉日", "安门吉日",
+                         "出行吉日", "开光吉日", "求嗣吉日", "祈福吉日", "破土吉日", "祭祀吉日", "安葬吉日", "求医吉日",
+                         "解除吉日", "破屋吉日", "塑绘吉日", "纳采吉日", "除服吉日", "成服吉日", "纳婿吉日", "入殓吉日",
+                         "立碑吉日", "出火吉日", "修造吉日", "动土吉日", "造桥吉日", "栽种吉日", "栽种吉日", "牧养吉日",
+                         "纳畜吉日", "移徙吉日", "盖屋吉日", "安床吉日", "起基吉日", "安香吉日", "挂匾吉日", "拆卸吉日",
+                         "置产吉日", "沐浴吉日", "捕捉吉日", "理发吉日", "修坟吉日", "问名吉日", "裁衣吉日", "作灶吉日",
+                         "安香吉日", "上梁吉日", "扫舍吉日", "习艺吉日", "结网吉日", "合帐吉日"}));
         QCOMPARE(captionsOf(buttonsOf(control<QWidget>(main.get(), "TabSheet2"))),
                  QStringList({"星座配对", "生肖配对", "血型配对", "周公解析", "解梦全书", "打喷嚏占卜", "面热测占卜",
                               "心惊测占卜", "犬吠测占卜", "眼跳测占卜", "耳热测占卜", "耳鸣测占卜", "手机号码分析",
@@ -212,10 +214,10 @@ private Q_SLOTS:
             row(QByteArray(command).append(" menu").constData(), "DivinationMenu", command, effect);
             row(QByteArray(command).append(" page").constData(), "TabSheet2", command, effect);
         }
-        const char* const tools[][2] = {{"手机号码分析", "Frm_SJcs 手机号码测算"}, {"QQ号码分析", "FrmQQhm QQ号码测试"},
-                                        {"更多数字分析", "Frm_onther 任意号码分析"},
-                                        {"网名分析", "FrmWangming 网名与性格"},     {"生男生女", "Frm_NanNv 生男生女"},
-                                        {"万年历法", "FRM_Date Tesmer日历"}};
+        const char* const tools[][2] = {
+            {"手机号码分析", "Frm_SJcs 手机号码测算"},   {"QQ号码分析", "FrmQQhm QQ号码测试"},
+            {"更多数字分析", "Frm_onther 任意号码分析"}, {"网名分析", "FrmWangming 网名与性格"},
+            {"生男生女", "Frm_NanNv 生男生女"},          {"万年历法", "FRM_Date Tesmer日历"}};
         for (const auto& [command, window] : tools) {
             const QString effect = QStringLiteral("modal ") + QString::fromUtf8(window);
             row(QByteArray(command).append(" menu").constData(), "ToolsMenu", command, effect);
@@ -231,11 +233,17 @@ private Q_SLOTS:
         row("关于系统", "HelpMenu", "关于系统", "modal About 关于系统");
         row("软件升级", "HelpMenu", "软件升级", "tip 感谢你的使用,软件是最新版无需升级!");
         // Entries that do nothing at all.
-        for (const auto& [place, caption] : {std::pair{"DaysMenu", "吉日查询"}, {"DaysMenu", "开市吉日"},
-                                             {"DaysMenu", "安葬吉日"}, {"OmensMenu", "占天"}, {"OmensMenu", "占灯花"},
-                                             {"ChoosingMenu", "金符经"}, {"ChoosingMenu", "风水择日口诀"},
-                                             {"PairingMenu", "星座配对"}, {"TabSheet2", "血型配对"},
-                                             {"DreamsMenu", "周公解析"}, {"TabSheet2", "解梦全书"}})
+        for (const auto& [place, caption] : {std::pair{"DaysMenu", "吉日查询"},
+                                             {"DaysMenu", "开市吉日"},
+                                             {"DaysMenu", "安葬吉日"},
+                                             {"OmensMenu", "占天"},
+                                             {"OmensMenu", "占灯花"},
+                                             {"ChoosingMenu", "金符经"},
+                                             {"ChoosingMenu", "风水择日口诀"},
+                                             {"PairingMenu", "星座配对"},
+                                             {"TabSheet2", "血型配对"},
+                                             {"DreamsMenu", "周公解析"},
+                                             {"TabSheet2", "解梦全书"}})
             row(QByteArray(caption).append(" (nothing) in ").append(place).constData(), place, caption, QString());
     }
     void everyCommandDoesWhatItSays()
