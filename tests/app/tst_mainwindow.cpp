@@ -5,6 +5,7 @@
 #include "platform/MessageBoxes.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "support/MainWindowTest.h"
 #include "support/Windows.h"
 
 #include <QComboBox>
@@ -52,12 +53,8 @@ public:
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public MainWindowTest {
     Q_OBJECT
-
-    FakePlatform fake;
-    std::optional<PlatformScope> scope;
-    std::unique_ptr<TFrmmain> main;
 
     // Types the three texts into the header's lists and presses "查询".
     void pick(const QString& year, const QString& month, const QString& day)
@@ -69,21 +66,6 @@ class TestMainWindow : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        fake = FakePlatform();
-        scope.emplace(fake);
-        main = std::make_unique<TFrmmain>();
-        main->show();
-    }
-    void cleanup()
-    {
-        fake.answerYes = true;
-        closeAllWindows();
-        main.reset();
-        scope.reset();
-    }
-
     void layoutAsTheUserSeesIt()
     {
         const QWidget* window = main.get();

@@ -2,6 +2,7 @@
 #include "app/Unt_Main.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "support/MainWindowTest.h"
 #include "support/Windows.h"
 
 #include <QDialog>
@@ -61,12 +62,9 @@ QString url(const char* target)
 
 } // namespace
 
-class TestRouting : public QObject {
+class TestRouting : public MainWindowTest {
     Q_OBJECT
 
-    FakePlatform fake;
-    std::optional<PlatformScope> scope;
-    std::unique_ptr<TFrmmain> main;
     QSet<QWidget*> windowsBefore;
 
     QMenu* menu(const char* name) const { return control<QMenu>(main.get(), name); }
@@ -116,21 +114,6 @@ class TestRouting : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        fake = FakePlatform();
-        scope.emplace(fake);
-        main = std::make_unique<TFrmmain>();
-        main->show();
-    }
-    void cleanup()
-    {
-        fake.answerYes = true;
-        closeAllWindows();
-        main.reset();
-        scope.reset();
-    }
-
     void menusInTheirOrder()
     {
         QStringList titles;
