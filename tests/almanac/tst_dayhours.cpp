@@ -36,8 +36,9 @@ QString writeHoursFixture(const QTemporaryDir& dir, int hourCount)
             qFatal("cannot write the fixture");
         QSqlQuery q(db);
         const QStringList statements{
-            QStringLiteral("CREATE TABLE lumora_extra (gn TEXT PRIMARY KEY, rgz TEXT, zhishen TEXT, huangdao TEXT, "
-                           "xiu TEXT, xiuluck TEXT, xishen TEXT, fushen TEXT, caishen TEXT, yanggui TEXT, yingui TEXT)"),
+            QStringLiteral(
+                "CREATE TABLE lumora_extra (gn TEXT PRIMARY KEY, rgz TEXT, zhishen TEXT, huangdao TEXT, "
+                "xiu TEXT, xiuluck TEXT, xishen TEXT, fushen TEXT, caishen TEXT, yanggui TEXT, yingui TEXT)"),
             QStringLiteral("CREATE TABLE shichen (rgz TEXT, idx TEXT, shiduan TEXT, ganzhi TEXT, tianshen TEXT, "
                            "huangdao TEXT, jixiong TEXT, cong TEXT, yi TEXT, ji TEXT)"),
             QStringLiteral("INSERT INTO lumora_extra VALUES ('2015-06-09', '丙辰', '天牢', '黑道', '翼火蛇', '凶', "

@@ -137,8 +137,7 @@ private Q_SLOTS:
                                         << "hours: 'tomorrow' is not a date (YYYY-MM-DD or YEAR MONTH DAY)\n";
         QTest::newRow("hours, two arguments")
             << QStringList{"hours", "2015", "6"} << int(ExitBadInput) << "usage: lumora-cli hours [DATE]\n";
-        QTest::newRow("hours without its data file")
-            << QStringList{"hours", "2015-06-09"} << int(ExitDataFile) << "";
+        QTest::newRow("hours without its data file") << QStringList{"hours", "2015-06-09"} << int(ExitDataFile) << "";
     }
     void complaints()
     {
