@@ -1,6 +1,7 @@
 #include "almanac/DaySearch.h"
 
 #include "almanac/DayEntryReading.h"
+#include "almanac/DayHours.h"
 #include "almanac/DaySearchInput.h"
 #include "almanac/DaySearchMemo.h"
 #include "calendar/StemBranch.h"
@@ -10,13 +11,19 @@
 namespace lumora {
 namespace {
 
-// The whole span in one query, its columns read by position in this order.
-enum Column { Gn, Cong, Yi, Ji };
+// The whole span in one query, its columns read by position in this order. Only a search
+// for 黄道 days reads the table of further facts, so the plain search needs just `lumora`.
+enum Column { Gn, Cong, Yi, Ji, Path };
 constexpr QStringView kSpanSql = u"select gn, cong, yi, ji from lumora where gn between #%1# and #%2# order by gn";
+constexpr QStringView kSpanWithPathSql =
+    u"select lumora.gn, cong, yi, ji, huangdao from lumora left join lumora_extra on lumora_extra.gn = lumora.gn "
+    u"where lumora.gn between #%1# and #%2# order by lumora.gn";
 
-QString spanSql(const QDate& first, const QDate& last)
+QString spanSql(const QDate& first, const QDate& last, bool withPath)
 {
-    return kSpanSql.toString().arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate));
+    return (withPath ? kSpanWithPathSql : kSpanSql)
+        .toString()
+        .arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate));
 }
 
 QDate dateOfRow(const Query& query)
@@ -44,11 +51,13 @@ bool suitsActivity(const Query& query, const CheckedConditions& conditions)
     return forbidsActivity(yi, query.text(Ji), conditions.activity);
 }
 
-// Nothing when the day does not suit the activity, clashes with a person or has its 煞
-// in an excluded direction.
+// Nothing when the day does not suit the activity, is not the 黄道 day asked for, clashes
+// with a person or has its 煞 in an excluded direction.
 std::optional<FoundDay> keptDay(const Query& query, const QDate& date, const CheckedConditions& conditions)
 {
     if (!suitsActivity(query, conditions))
+        return std::nullopt;
+    if (conditions.huangdaoOnly && query.text(Path) != kHuangdaoPath)
         return std::nullopt;
     FoundDay day{date, query.text(Cong), {}};
     const DayClash clash = clashOf(day.cong, date);
@@ -72,7 +81,7 @@ void addDays(QList<QDate>& days, QDate from, const QDate& until)
 SearchOutcome search(Query& query, const CheckedConditions& conditions, const QDate& today)
 {
     SearchOutcome outcome{today, today.addDays(conditions.spanDays - 1), {}, {}};
-    query.setSql(spanSql(outcome.first, outcome.last));
+    query.setSql(spanSql(outcome.first, outcome.last, conditions.huangdaoOnly));
     query.open();
     QDate expected = outcome.first; // the day the next row should hold
     for (bool row = query.hasRow(); row; row = query.next()) {

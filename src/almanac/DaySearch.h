@@ -1,7 +1,8 @@
 #pragma once
 // The search behind the auspicious-day and wedding-day windows and `lumora-cli search`:
 // the days within a span from today that suit (or are to be avoided for) one activity,
-// keep clear of the persons' zodiac clashes and of the excluded clash directions.
+// keep clear of the persons' zodiac clashes and of the excluded clash directions, and
+// (when asked) are 黄道 days.
 
 #include <QDate>
 #include <QList>
@@ -26,6 +27,7 @@ struct DaySearchConditions {
     QString suitability;            // "宜" or "忌", as typed
     QList<BirthTexts> persons;      // only the rows that are checked and enabled
     QStringList excludedDirections; // any of "东", "南", "西", "北"
+    bool huangdaoOnly = false;      // keep only the days whose duty god (值神) is 黄道
 };
 
 struct DaySearchReport {

@@ -66,6 +66,7 @@ std::variant<CheckedConditions, QStringList> checkConditions(const DaySearchCond
     if (suitability != u"宜" && suitability != u"忌")
         complaints << fieldComplaint(u"宜忌", suitability, u"请选择“宜”或“忌”");
     checked.avoid = suitability == u"忌";
+    checked.huangdaoOnly = conditions.huangdaoOnly;
 
     for (const BirthTexts& texts : conditions.persons) {
         auto birth = checkBirth(texts);

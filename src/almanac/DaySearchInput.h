@@ -20,6 +20,7 @@ struct CheckedConditions {
     bool avoid = false; // "忌": the days on which the activity is to be avoided
     QList<Birth> persons;
     QString excludedDirections; // among 东南西北, in that order, each once
+    bool huangdaoOnly = false;
 };
 
 std::variant<CheckedConditions, QStringList> checkConditions(const DaySearchConditions& conditions);

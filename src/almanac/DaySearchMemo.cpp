@@ -43,6 +43,8 @@ QStringList heading(const CheckedConditions& conditions, const SearchOutcome& ou
     for (const QChar direction : conditions.excludedDirections)
         directions << u'煞' + QString(direction);
     lines << QStringLiteral("排除冲煞方位：") + (directions.isEmpty() ? QStringLiteral("无") : directions.join(u'、'));
+    if (conditions.huangdaoOnly)
+        lines << QStringLiteral("只取黄道日（值神为黄道）");
     return lines;
 }
 

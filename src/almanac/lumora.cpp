@@ -1,6 +1,8 @@
 #include "almanac/lumora.h"
 
 #include "almanac/DailyAlmanac.h"
+#include "almanac/DayHours.h"
+#include "almanac/HoursPanel.h"
 #include "data/uShare.h"
 #include "forms/DateLists.h"
 #include "forms/FormFonts.h"
@@ -120,7 +122,11 @@ TFormLumora::TFormLumora(QWidget* parent) : QWidget(parent, Qt::Window | kCloseB
     layout->addWidget(pickGroup);
 
     Memo1 = newMemo(this, QStringLiteral("Memo1"), false);
-    layout->addWidget(newMemoGroup(this, QStringLiteral("测算结果："), Memo1), 5);
+    auto* resultRow = new QHBoxLayout;
+    resultRow->addWidget(newMemoGroup(this, QStringLiteral("测算结果："), Memo1), 1);
+    hoursPanel = new HoursPanel(this);
+    resultRow->addWidget(hoursPanel);
+    layout->addLayout(resultRow, 5);
 
     Memo2 = newMemo(this, QStringLiteral("Memo2"), true);
     Memo2->setPlainText(almanacGlossary());
@@ -157,6 +163,7 @@ void TFormLumora::RzBitBtn1Click()
         return;
     runReportingErrors([&] {
         const std::optional<AlmanacEntry> entry = queryDailyAlmanac(ADOQuery1, picked->dateText);
+        hoursPanel->showDay(queryHourlyAlmanac(ADOQuery1, picked->dateText));
         if (!entry)
             return; // no row for the day: the window keeps what it showed
         Label1->setText(entry->overview);

@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace lumora {
 
+class HoursPanel;
+
 class TFormLumora : public QWidget {
     Q_OBJECT
 
@@ -30,6 +32,7 @@ public:
     QLabel* Label1;         // the day's overview line
     QPlainTextEdit* Memo1;  // result memo
     QPlainTextEdit* Memo2;  // glossary
+    HoursPanel* hoursPanel; // the day's double-hours, beside the result; never printed
 
     // The three date lists as one, for the kit's date helpers.
     DateLists dateLists() const;

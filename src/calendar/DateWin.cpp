@@ -1,7 +1,10 @@
 #include "calendar/DateWin.h"
 
+#include "almanac/DayNotes.h"
 #include "calendar/DateCn.h"
 #include "calendar/MonthSheet.h"
+#include "data/Error.h"
+#include "data/uShare.h"
 #include "forms/ClickableLabel.h"
 #include "forms/FormFonts.h"
 #include "forms/FormWindow.h"
@@ -141,6 +144,7 @@ TFRM_Date::TFRM_Date(QWidget* parent) : QDialog(parent)
     createGridFrame();
     createHeader();
     BuildDayCells();
+    notesQuery_.setConnectionString(BirthConnectionString());
     CurDate = platform().today();
 }
 
@@ -269,12 +273,30 @@ void TFRM_Date::ShowMonth(const QDate& date)
         }
     }
 
+    setDayNotes(QDate(date.year(), date.month(), 1), static_cast<int>(texts.size()));
+
     // Only the cells of the month's days show. Set once per cell rather than hiding all
     // and showing some: each change of visibility costs an update of the window.
     for (int cell = 1; cell <= kCellCount; ++cell) {
         const bool drawn = cell >= firstCell_ && cell < firstCell_ + texts.size();
         DayLabels[cell]->setVisible(drawn);
         CnDayLabels[cell]->setVisible(drawn);
+    }
+}
+
+void TFRM_Date::setDayNotes(const QDate& firstDay, int dayCount)
+{
+    QMap<QDate, QStringList> notes;
+    try {
+        notes = queryDayNotes(notesQuery_, firstDay, firstDay.addDays(dayCount - 1));
+    } catch (const Error&) {
+        // The calendar needs no data file; without a readable one its cells have no notes.
+    }
+    for (int day = 1; day <= dayCount; ++day) {
+        const QString note = notes.value(firstDay.addDays(day - 1)).join(u'\n');
+        const int cell = firstCell_ + day - 1;
+        DayLabels[cell]->setToolTip(note);
+        CnDayLabels[cell]->setToolTip(note);
     }
 }
 

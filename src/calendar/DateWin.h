@@ -5,6 +5,9 @@
 //
 //   spinners, "今天" ──> ShowMonth(date) ──monthSheetTexts──> cell labels, selection mark
 //   press on a cell ──> selection mark moves;  click ──> SelDay (no redraw)
+//   ShowMonth ──queryDayNotes──> each drawn cell's tooltip: overview, 值神, 宜, 忌
+
+#include "data/Query.h"
 
 #include <QDate>
 #include <QDialog>
@@ -69,6 +72,8 @@ private:
     void createHeader();
     void createGridFrame();
     void BuildDayCells();
+    // The tooltips of the cells of the month's days, from the almanac data file.
+    void setDayNotes(const QDate& firstDay, int dayCount);
 
     void FormShow();
     void UpDown1Click();
@@ -91,6 +96,7 @@ private:
     std::array<QLabel*, kCellCount + 1> CnDayLabels{};
     // The cell that holds day 1 of the shown month, 1..7 (1 for Sunday).
     int firstCell_ = 1;
+    Query notesQuery_;
 
     // The user's last choice; SelDay may exceed the length of the shown month.
     quint16 SelYear = 0;

@@ -1,4 +1,5 @@
 #include "almanac/DailyAlmanac.h"
+#include "almanac/DayHours.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "cli/DateArguments.h"
@@ -8,9 +9,14 @@
 
 #include <QDate>
 
-namespace lumora::cli {
+#include <variant>
 
-int almanac(const Invocation& invocation, QTextStream& out, QTextStream& err)
+namespace lumora::cli {
+namespace {
+
+// The day a command of the daily almanac is about, as the window's date check yields it
+// ("2015-6-9"), today's without arguments; else the exit status after the complaint.
+std::variant<QString, int> dayOf(const Invocation& invocation, QStringView command, QTextStream& err)
 {
     QStringList dateArgs = invocation.args;
     if (dateArgs.isEmpty()) {
@@ -28,29 +34,73 @@ int almanac(const Invocation& invocation, QTextStream& out, QTextStream& err)
             if (!complaint->pickedMessage.isEmpty())
                 err << complaint->pickedMessage << '\n';
             else
-                err << "almanac: " << complaint->message << '\n';
+                err << command << ": " << complaint->message << '\n';
             return ExitBadInput;
         }
     }
-    const QString dateText = std::get<QList<DateArgument>>(parsed).first().dateText;
+    return std::get<QList<DateArgument>>(parsed).first().dateText;
+}
 
+int noEntry(const QString& dateText, QTextStream& err)
+{
+    err << "没有 " << dateText << " 的黄历记录（数据覆盖 " << firstCnDay().toString(Qt::ISODate) << " 至 "
+        << lastCnDay().toString(Qt::ISODate) << "）\n";
+    return ExitNotFound;
+}
+
+// Runs `print` on a query of the almanac data file and the day; a data file that fails is
+// reported as such.
+template <typename Print> int printDay(const Invocation& invocation, QStringView command, QTextStream& err, Print print)
+{
+    const std::variant<QString, int> day = dayOf(invocation, command, err);
+    if (const int* status = std::get_if<int>(&day))
+        return *status;
     try {
         Query query;
         query.setConnectionString(birthConnectionStringIn(invocation.context.dataFolder));
-        const std::optional<AlmanacEntry> entry = queryDailyAlmanac(query, dateText);
-        if (!entry) {
-            err << "没有 " << dateText << " 的黄历记录（数据覆盖 " << firstCnDay().toString(Qt::ISODate) << " 至 "
-                << lastCnDay().toString(Qt::ISODate) << "）\n";
-            return ExitNotFound;
-        }
-        out << entry->overview << '\n';
-        for (const QString& line : entry->memoLines)
-            out << line << '\n';
-        return ExitOk;
+        return print(query, std::get<QString>(day));
     } catch (const Error& error) {
         err << error.message() << '\n';
         return ExitDataFile;
     }
+}
+
+} // namespace
+
+int almanac(const Invocation& invocation, QTextStream& out, QTextStream& err)
+{
+    return printDay(invocation, u"almanac", err, [&](Query& query, const QString& dateText) {
+        const std::optional<AlmanacEntry> entry = queryDailyAlmanac(query, dateText);
+        if (!entry)
+            return noEntry(dateText, err);
+        // The further facts are looked up before anything is written, so a day that lacks
+        // them prints nothing rather than half an answer.
+        std::optional<DayFacts> facts;
+        if (invocation.hasFlag(u"--full")) {
+            facts = queryDayFacts(query, dateText);
+            if (!facts)
+                return noEntry(dateText, err);
+        }
+        out << entry->overview << '\n';
+        for (const QString& line : entry->memoLines)
+            out << line << '\n';
+        if (facts)
+            for (const QString& line : facts->lines())
+                out << '\n' << line << '\n';
+        return int(ExitOk);
+    });
+}
+
+int hours(const Invocation& invocation, QTextStream& out, QTextStream& err)
+{
+    return printDay(invocation, u"hours", err, [&](Query& query, const QString& dateText) {
+        const std::optional<QList<DoubleHour>> hours = queryDayHours(query, dateText);
+        if (!hours)
+            return noEntry(dateText, err);
+        for (const DoubleHour& hour : *hours)
+            out << hour.fields().join(u'\t') << '\n';
+        return int(ExitOk);
+    });
 }
 
 } // namespace lumora::cli

@@ -57,6 +57,23 @@ constexpr std::array kCalendarColumns{
     HelpRow{u"constellation",  u"the star sign, e.g. 双鱼座"},
 };
 
+// The fields of an `hours` line, as DoubleHour::fields() gives them.
+constexpr std::array kHoursColumns{
+    HelpRow{u"range",    u"the double-hour: 00:00-00:59 (early 子), 01:00-02:59 … 21:00-22:59, 23:00-23:59 (late 子)"},
+    HelpRow{u"ganzhi",   u"the hour's stem and branch, e.g. 戊子"},
+    HelpRow{u"duty_god", u"the hour's duty god (值神), e.g. 天牢"},
+    HelpRow{u"path",     u"黄道 or 黑道"},
+    HelpRow{u"luck",     u"吉 or 凶"},
+    HelpRow{u"clash",    u"written like the day's: 冲马(壬午)煞南"},
+    HelpRow{u"yi",       u"what the hour suits, separated by single blanks; 无 for nothing"},
+    HelpRow{u"ji",       u"what the hour is to be avoided for, likewise"},
+};
+
+constexpr std::array kAlmanacOptions{
+    HelpRow{u"--full", u"then the day's duty god (值神), lunar mansion (星宿) and the directions of the gods of joy, "
+                       u"fortune and wealth and of the two nobles (吉神方位), each after an empty line"},
+};
+
 constexpr std::array kCalendarOptions{
     HelpRow{u"--header", u"first print a line of the column names"},
 };
@@ -86,6 +103,7 @@ constexpr std::array kSearchOptions{
     HelpRow{u"--exclude DIRS",        u"leave out the days whose 煞 lies in these directions: any of 东,南,西,北, separated by "
                                       u"commas"},
     HelpRow{u"--from DATE",           u"the first day of the span instead of today: YYYY-MM-DD"},
+    HelpRow{u"--huangdao",            u"keep only 黄道 days, those whose duty god (值神) is 黄道; the heading says so"},
 };
 
 // Accepted before the command and after it.
@@ -112,8 +130,11 @@ constexpr std::array kExitStatuses{
 
 // The one table every usage text comes from.
 constexpr std::array kCommands{
-    Command{u"almanac", u"[DATE]", u"the daily almanac entry of DATE; today's without one",
-            u"DATE: {dates}", {}, {}, &cli::almanac},
+    Command{u"almanac", u"[--full] [DATE]", u"the daily almanac entry of DATE; today's without one",
+            u"DATE: {dates}", kAlmanacOptions, {}, &cli::almanac},
+    Command{u"hours", u"[DATE]", u"the thirteen double-hours (时辰吉凶) of DATE, one tab-separated line each; "
+                                 u"today's without DATE",
+            u"DATE: {dates}", {}, kHoursColumns, &cli::hours},
     Command{u"calendar", u"[--header] FROM [TO]",
             u"one tab-separated line per day: lunar date, solar term, festivals, zodiac, star sign",
             u"FROM, TO: {dates}; both in one form, TO the same as FROM when left out",

@@ -43,6 +43,7 @@ struct Invocation {
 int usageComplaint(const Invocation& invocation, QTextStream& err);
 
 int almanac(const Invocation& invocation, QTextStream& out, QTextStream& err);
+int hours(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int calendar(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int month(const Invocation& invocation, QTextStream& out, QTextStream& err);
 int chart(const Invocation& invocation, QTextStream& out, QTextStream& err);

@@ -67,6 +67,7 @@ int search(const Invocation& invocation, QTextStream& out, QTextStream& err)
     if (conditions.span.isNull())
         conditions.span = kDefaultSpan.toString();
     conditions.suitability = invocation.hasFlag(u"--avoid") ? QStringLiteral("忌") : QStringLiteral("宜");
+    conditions.huangdaoOnly = invocation.hasFlag(u"--huangdao");
     for (const auto& [option, value] : invocation.values) {
         if (option == u"--exclude") {
             conditions.excludedDirections << directionsOf(value);

@@ -33,9 +33,25 @@ DaySearchConditions conditions(const QString& activity, const QString& span, con
     return DaySearchConditions{activity, span, suitability, persons, excluded};
 }
 
+DaySearchConditions huangdaoOnly(DaySearchConditions wanted)
+{
+    wanted.huangdaoOnly = true;
+    return wanted;
+}
+
 QString builtData()
 {
     return BirthConnectionString();
+}
+
+// Whether the table of further facts calls the day 黄道, read on its own.
+bool isHuangdaoDay(const QDate& day)
+{
+    Query query;
+    query.setConnectionString(builtData());
+    query.setSql(QStringLiteral("select huangdao from lumora_extra where gn = #%1#").arg(day.toString(Qt::ISODate)));
+    query.open();
+    return query.hasRow() && query.text(0) == QStringLiteral("黄道");
 }
 
 // The days the search should keep, found the slow way: one query per day of the span and
@@ -63,7 +79,7 @@ QList<QDate> keptDaysByDailyScan(const DaySearchConditions& wanted, const QDate&
                                   : yi.contains(wanted.activity);
         const bool excluded = wanted.excludedDirections.contains(cong.right(1));
         const bool clashes = personAnimals.contains(cong.mid(1, 1));
-        if (listed && !excluded && !clashes)
+        if (listed && !excluded && !clashes && (!wanted.huangdaoOnly || isHuangdaoDay(day)))
             kept << day;
     }
     return kept;
@@ -381,6 +397,11 @@ private Q_SLOTS:
             << 180;
         QTest::newRow("2050-10-01 半年 出行 宜, past the data")
             << conditions("出行", "半年以内", "宜", couple) << QDate(2050, 10, 1) << 180;
+        QTest::newRow("2015-06-09 三月 祭祀 宜, 黄道 only")
+            << huangdaoOnly(conditions("祭祀", "三月以内", "宜")) << QDate(2015, 6, 9) << 90;
+        QTest::newRow("1901-01-01 一年 嫁娶 忌, 黄道 only, one person")
+            << huangdaoOnly(conditions("嫁娶", "一年以年", "忌", {person("人员1", "1975", "7", "7")}))
+            << QDate(1901, 1, 1) << 365;
     }
     void keptDaysMatchADailyScan()
     {
@@ -393,6 +414,7 @@ private Q_SLOTS:
         QCOMPARE(report.days, expected);
         QCOMPARE(datesOfDayLines(report.lines), expected);
         QVERIFY(report.lines.last().startsWith(QStringLiteral("共找到 %1 天。").arg(expected.size())));
+        QCOMPARE(report.lines.contains(QStringLiteral("只取黄道日（值神为黄道）")), wanted.huangdaoOnly);
     }
 
     void spansPastTheDataSaySo_data()

@@ -2,6 +2,7 @@
 
 #include "calendar/DateCn.h"
 #include "calendar/DateWin.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 #include <QFrame>
@@ -258,6 +259,32 @@ private Q_SLOTS:
         QVERIFY(earlier.isNull());
         QVERIFY(FRM_Date->isVisible());
         QCOMPARE(fake.modalDialogs.size(), 2);
+    }
+
+    // Resting the mouse on either label of a day shows the day's note.
+    void dayCellsShowTheirNoteOnHover_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("2015-06-09")
+            << QDate(2015, 6, 9) << 9
+            << "2015-06-09  农历乙未年四月廿三 星期二\n值神:天牢(黑道)\n宜:解除 坏垣 馀事勿取\n忌:诸事不宜";
+        QTest::newRow("2050-12-31, the last day") << QDate(2050, 12, 20) << 31 << "2050-12-31  ";
+        QTest::newRow("2051-03-01, no data") << QDate(2051, 3, 1) << 1 << "";
+    }
+    void dayCellsShowTheirNoteOnHover()
+    {
+        QFETCH(QDate, today);
+        QFETCH(int, day);
+        QFETCH(QString, note);
+        TFRM_Date& window = openOn(today);
+        const int cell = cellOfDay(window, day);
+        QVERIFY(cell > 0);
+        for (QLabel* label : {dayLabel(window, cell), cnDayLabel(window, cell)}) {
+            const QString shown = shownToolTip(label, label->rect().center());
+            QVERIFY2(note.isEmpty() ? shown.isEmpty() : shown.startsWith(note), qPrintable(shown));
+        }
     }
 
     void anotherWindowActivatedClosesIt()

@@ -46,6 +46,8 @@ private Q_SLOTS:
         QTest::newRow("directions, with 煞 and without, in two options")
             << QStringList{"search", "--exclude", "煞南,北", "--exclude", "东、西"}
             << DaySearchConditions{"嫁娶", "一月以内", "宜", {}, {"南", "北", "东", "西"}} << pinned;
+        QTest::newRow("黄道 days only") << QStringList{"search", "--huangdao", "--activity", "祭祀"}
+                                        << DaySearchConditions{"祭祀", "一月以内", "宜", {}, {}, true} << pinned;
     }
     void optionsBecomeTheSearchConditions()
     {

@@ -394,6 +394,33 @@ private Q_SLOTS:
         QCOMPARE(query.text(3), QStringLiteral("12"));
     }
 
+    void builtAlmanacFileHoldsTheHoursAndFurtherFacts()
+    {
+        Query query;
+        query.setConnectionString(BirthConnectionString());
+        // Thirteen double-hours for each of the sixty 干支, the indexes 0 to 12 each once.
+        query.setSql(QStringLiteral("select count(*), count(distinct rgz), count(distinct rgz || '/' || idx), "
+                                    "min(cast(idx as integer)), max(cast(idx as integer)) from shichen"));
+        query.open();
+        QCOMPARE(query.text(0), QStringLiteral("780"));
+        QCOMPARE(query.text(1), QStringLiteral("60"));
+        QCOMPARE(query.text(2), QStringLiteral("780"));
+        QCOMPARE(query.text(3), QStringLiteral("0"));
+        QCOMPARE(query.text(4), QStringLiteral("12"));
+
+        // One row of further facts for every day of the day table, and no other.
+        query.setSql(QStringLiteral("select count(*), min(gn), max(gn), "
+                                    "(select count(*) from lumora join lumora_extra using (gn)), "
+                                    "(select count(*) from lumora_extra where rgz not in (select rgz from shichen)) "
+                                    "from lumora_extra"));
+        query.open();
+        QCOMPARE(query.text(0), QStringLiteral("54787"));
+        QCOMPARE(query.text(1), QStringLiteral("1901-01-01"));
+        QCOMPARE(query.text(2), QStringLiteral("2050-12-31"));
+        QCOMPARE(query.text(3), QStringLiteral("54787"));
+        QCOMPARE(query.text(4), QStringLiteral("0"));
+    }
+
     void dataFilesAreUnchangedByUse()
     {
         const QString path = Query::dataSourceOf(BirthConnectionString());

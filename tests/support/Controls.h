@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 #include <QtGlobal>
 
 // The child of `window` with that objectName and type; a missing one ends the test run
@@ -52,4 +54,14 @@ inline void typeInto(QComboBox* list, const QString& text)
     QTest::keyClick(list, Qt::Key_Delete);
     typeText(list, text);
     QTest::keyClick(list, Qt::Key_Tab);
+}
+
+// The tooltip a user sees when resting the mouse on `widget` at `pos`; empty when none
+// shows.
+inline QString shownToolTip(QWidget* widget, QPoint pos)
+{
+    QToolTip::hideText();
+    QHelpEvent hover(QEvent::ToolTip, pos, widget->mapToGlobal(pos));
+    QApplication::sendEvent(widget, &hover);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }

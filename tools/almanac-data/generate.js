@@ -12,24 +12,9 @@
 
 const fs = require('fs');
 const path = require('path');
-const { Solar } = require('lunar-javascript');
+const { DAY_COUNT, days, isoDate, solarDay, checkFields } = require('./days');
 
-const FIRST_YEAR = 1901;
-const LAST_YEAR = 2050;
 const FIELD_COUNT = 11;
-
-function isLeapYear(y) {
-  return (y % 4 === 0 && y % 100 !== 0) || y % 400 === 0;
-}
-
-function daysInMonth(y, m) {
-  if (m === 2) return isLeapYear(y) ? 29 : 28;
-  return [4, 6, 9, 11].includes(m) ? 30 : 31;
-}
-
-function pad(n, width) {
-  return String(n).padStart(width, '0');
-}
 
 function joinList(list) {
   return list.join(' ');
@@ -132,16 +117,9 @@ function reportMends(mends, daysChanged) {
 }
 
 function dayFields(y, m, d, mendsByKey) {
-  const s = Solar.fromYmd(y, m, d);
+  const s = solarDay(y, m, d);
   const l = s.getLunar();
-
-  // The library must agree with our own calendar walk; a mismatch would mean
-  // every later field describes some other day.
-  if (s.getYear() !== y || s.getMonth() !== m || s.getDay() !== d) {
-    throw new Error(`library moved ${y}-${m}-${d} to ${s.toYmd()}`);
-  }
-
-  const gn = `${pad(y, 4)}-${pad(m, 2)}-${pad(d, 2)}`;
+  const gn = isoDate(y, m, d);
 
   let nn = '农历' + l.getYearInGanZhi() + '年' + l.getMonthInChinese() + '月' +
     l.getDayInChinese() + ' 星期' + s.getWeekInChinese();
@@ -167,15 +145,6 @@ function dayFields(y, m, d, mendsByKey) {
   return { fields, mended };
 }
 
-function* days() {
-  for (let y = FIRST_YEAR; y <= LAST_YEAR; y++) {
-    for (let m = 1; m <= 12; m++) {
-      const n = daysInMonth(y, m);
-      for (let d = 1; d <= n; d++) yield [y, m, d];
-    }
-  }
-}
-
 function generate(mends) {
   const byKey = groupByKey(mends);
   const lines = [];
@@ -183,26 +152,10 @@ function generate(mends) {
   for (const [y, m, d] of days()) {
     const { fields, mended } = dayFields(y, m, d, byKey);
     if (mended) daysMended++;
-    if (fields.length !== FIELD_COUNT) {
-      throw new Error(`${fields[0]}: ${fields.length} fields`);
-    }
-    fields.forEach((f, i) => {
-      // Anything but a string (undefined from a missing table entry, say)
-      // would otherwise be written as literal text.
-      if (typeof f !== 'string') {
-        throw new Error(`${fields[0]}: field ${i} is ${typeof f}`);
-      }
-      if (/[\t\r\n]/.test(f)) {
-        throw new Error(`${fields[0]}: field ${i} holds a tab or line break`);
-      }
-      if (f.includes('undefined')) {
-        throw new Error(`${fields[0]}: field ${i} reads "${f}"`);
-      }
-    });
+    checkFields(fields[0], fields, FIELD_COUNT);
     lines.push(fields.join('\t') + '\n');
   }
-  // 150 years of 365 days plus the 37 leap days from 1904 to 2048.
-  if (lines.length !== 150 * 365 + 37) {
+  if (lines.length !== DAY_COUNT) {
     throw new Error(`wrote ${lines.length} days`);
   }
   return { text: lines.join(''), daysMended };
