@@ -96,8 +96,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("tip");
         QTest::newRow("early 子, its range") << 0 << 0
-                                            << "00:00-00:59 戊子 天牢(黑道)\n宜:订婚 嫁娶 求财 开市 交易 安床 祭祀\n"
-                                               "忌:赴任 修造 移徙 出行 词讼 祈福 求嗣";
+                                             << "00:00-00:59 戊子 天牢(黑道)\n宜:订婚 嫁娶 求财 开市 交易 安床 祭祀\n"
+                                                "忌:赴任 修造 移徙 出行 词讼 祈福 求嗣";
         QTest::newRow("卯 with nothing it suits, its clash")
             << 3 << 3 << "05:00-06:59 辛卯 勾陈(黑道)\n宜:无\n忌:祭祀 祈福 斋醮 酬神 赴任 出行";
         QTest::newRow("酉 with nothing to avoid, its luck")
@@ -109,7 +109,8 @@ private Q_SLOTS:
         QFETCH(int, row);
         QFETCH(int, column);
         QFETCH(QString, tip);
-        QPointer<TFormLumora> window = ShowDailyAlmanac(QStringLiteral("2015"), QStringLiteral("6"), QStringLiteral("9"));
+        QPointer<TFormLumora> window =
+            ShowDailyAlmanac(QStringLiteral("2015"), QStringLiteral("6"), QStringLiteral("9"));
         QCOMPARE(hourTipAt(table(window), row, column), tip);
     }
 
