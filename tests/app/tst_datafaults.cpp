@@ -56,7 +56,8 @@ QString readThroughWindow(Reader reader)
 {
     switch (reader) {
     case Reader::Almanac: {
-        const TFormLumora* window = ShowDailyAlmanac(QStringLiteral("2015"), QStringLiteral("06"), QStringLiteral("09"));
+        const TFormLumora* window =
+            ShowDailyAlmanac(QStringLiteral("2015"), QStringLiteral("06"), QStringLiteral("09"));
         return control<QLabel>(window, "Label1")->text() + control<QPlainTextEdit>(window, "Memo1")->toPlainText();
     }
     case Reader::AuspiciousSearch:
