@@ -19,12 +19,12 @@
 #include "support/WindowTest.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -41,6 +41,13 @@ struct WindowCase {
     const char* action; // the button that acts on the boxes
 };
 
+// Runs a window's opener and hands back the instance it left open.
+template <void (&opener)(), auto& instance> QWidget* openedBy()
+{
+    opener();
+    return instance;
+}
+
 const QList<WindowCase>& windowCases()
 {
     static const QList<WindowCase> cases{
@@ -52,42 +59,12 @@ const QList<WindowCase>& windowCases()
              return static_cast<QWidget*>(FrmJiDay);
          },
          "RzBitBtn1"},
-        {"结婚吉日",
-         [] {
-             ShowWeddingDaySearch();
-             return static_cast<QWidget*>(FrmJihunDay);
-         },
-         "RzBitBtn1"},
-        {"QQ号码",
-         [] {
-             openQQNumberWindow();
-             return static_cast<QWidget*>(FrmQQhm);
-         },
-         "RzBitBtn1"},
-        {"任意号码",
-         [] {
-             openAnyNumberWindow();
-             return static_cast<QWidget*>(Frm_onther);
-         },
-         "RzBitBtn1"},
-        {"手机号码",
-         [] {
-             openPhoneNumberWindow();
-             return static_cast<QWidget*>(Frm_SJcs);
-         },
-         "RzBitBtn1"},
-        {"网名",
-         [] {
-             openNetNameWindow();
-             return static_cast<QWidget*>(FrmWangming);
-         },
-         "RzBitBtn1"},
-        {"万年历",
-         [] {
-             openPerpetualCalendar();
-             return static_cast<QWidget*>(FRM_Date);
-         },
-         nullptr},
+        {"结婚吉日", openedBy<ShowWeddingDaySearch, FrmJihunDay>, "RzBitBtn1"},
+        {"QQ号码", openedBy<openQQNumberWindow, FrmQQhm>, "RzBitBtn1"},
+        {"任意号码", openedBy<openAnyNumberWindow, Frm_onther>, "RzBitBtn1"},
+        {"手机号码", openedBy<openPhoneNumberWindow, Frm_SJcs>, "RzBitBtn1"},
+        {"网名", openedBy<openNetNameWindow, FrmWangming>, "RzBitBtn1"},
+        {"万年历", openedBy<openPerpetualCalendar, FRM_Date>, nullptr},
     };
     return cases;
 }
@@ -172,7 +149,8 @@ private Q_SLOTS:
         QTemporaryDir folder;
         writeHugeDayRow(folder.filePath(QStringLiteral("VeltaBirth.dll")), column);
         DataFolderScope data(folder.path());
-        QPointer<TFormLumora> window = ShowDailyAlmanac(QStringLiteral("2015"), QStringLiteral("06"), QStringLiteral("09"));
+        QPointer<TFormLumora> window =
+            ShowDailyAlmanac(QStringLiteral("2015"), QStringLiteral("06"), QStringLiteral("09"));
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QVERIFY(fake.errors.isEmpty() && fake.tips.isEmpty());
 
