@@ -1,21 +1,23 @@
 // The daily almanac's hot paths: one day's query against the built data file, a whole
-// almanac window brought up offscreen, and a year's day search from query to memo text.
+// almanac window brought up offscreen (also on a day with a million-character field), and a year's day search from
+// query to memo text.
 
 #include "almanac/DailyAlmanac.h"
 #include "almanac/DaySearch.h"
 #include "almanac/lumora.h"
+#include "data/DataFolder.h"
 #include "data/Query.h"
 #include "data/uShare.h"
+#include "support/HugeDayRow.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-const QStringList kColumns{"nn", "suici", "tszf", "wuhang", "cong", "pzbj", "jsyq", "yi", "xsyq", "ji"};
 
 QDate randomDay(QRandomGenerator& random)
 {
@@ -33,7 +35,7 @@ void DailyQuery(benchmark::State& state)
         query.setConnectionString(lumora::BirthConnectionString());
         query.setSql(lumora::dailyAlmanacSql(day.toString(QStringLiteral("yyyy-M-d"))));
         query.open();
-        for (const QString& column : kColumns)
+        for (const QString& column : kAlmanacColumns)
             benchmark::DoNotOptimize(query.text(column));
         query.close();
     }
@@ -52,6 +54,25 @@ void AlmanacWindow(benchmark::State& state)
     }
 }
 BENCHMARK(AlmanacWindow)->Unit(benchmark::kMillisecond);
+
+// A window opened on a day whose row holds a million characters in one column: the
+// overview line (nn) or a memo line (yi).
+void AlmanacWindowOnAHugeRow(benchmark::State& state)
+{
+    const QString column = kAlmanacColumns[state.range(0)];
+    state.SetLabel(column.toStdString());
+    QTemporaryDir folder;
+    writeHugeDayRow(folder.filePath(QStringLiteral("VeltaBirth.dll")), column);
+    lumora::DataFolderScope data(folder.path());
+    for (auto _ : state) {
+        lumora::TFormLumora* window =
+            lumora::ShowDailyAlmanac(QStringLiteral("2015"), QStringLiteral("06"), QStringLiteral("09"));
+        QCoreApplication::processEvents(); // layout and paint, as the event loop does
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+BENCHMARK(AlmanacWindowOnAHugeRow)->ArgName("column")->Arg(0)->Arg(7)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The heaviest search the windows offer: a year, two persons, two excluded directions.
 void DaySearchOneYear(benchmark::State& state)

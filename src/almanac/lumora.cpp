@@ -8,6 +8,7 @@
 #include "forms/FormFonts.h"
 #include "forms/FormRows.h"
 #include "forms/FormWindow.h"
+#include "forms/OneLineLabel.h"
 #include "forms/PickedDateTip.h"
 #include "platform/ErrorReport.h"
 #include "platform/MemoPrinter.h"
@@ -166,7 +167,7 @@ void TFormLumora::RzBitBtn1Click()
         hoursPanel->showDay(queryHourlyAlmanac(ADOQuery1, picked->dateText));
         if (!entry)
             return; // no row for the day: the window keeps what it showed
-        Label1->setText(entry->overview);
+        setOneLineText(*Label1, entry->overview);
         Memo1->setPlainText(entry->memoLines.join(QLatin1Char('\n')));
     });
 }

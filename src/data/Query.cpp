@@ -1,5 +1,6 @@
 #include "data/Query.h"
 
+#include "data/DataFileCheck.h"
 #include "data/Error.h"
 
 #include <QAtomicInteger>
@@ -32,6 +33,22 @@ QString immutableUri(const QString& absolutePath)
         path.prepend(QLatin1Char('/')); // "C:/…" becomes "/C:/…", as SQLite expects
     return QStringLiteral("file://") + QString::fromLatin1(QUrl::toPercentEncoding(path, "/:")) +
            QStringLiteral("?mode=ro&immutable=1");
+}
+
+// What a failed statement means for the user: the file is damaged, or it lacks a table or
+// column the program reads (an old or foreign file under the right name).
+QString failureMessage(const QString& path, const QSqlError& error)
+{
+    static const QRegularExpression missing(QStringLiteral("^no such (table|column): (\\S+)"));
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("11") || code == QLatin1String("26")) // SQLITE_CORRUPT, SQLITE_NOTADB
+        return damagedDataFileMessage(path);
+    if (const QRegularExpressionMatch match = missing.match(error.databaseText()); match.hasMatch()) {
+        const QString what =
+            match.captured(1) == QLatin1String("table") ? QStringLiteral("数据表") : QStringLiteral("字段");
+        return QStringLiteral("数据文件中没有%1 %2：%3").arg(what, match.captured(2), path);
+    }
+    return QStringLiteral("无法读取数据文件：%1（%2）").arg(path, error.text());
 }
 
 } // namespace
@@ -138,13 +155,9 @@ void Query::open()
 {
     close();
 
-    const QString path = dataSourceOf(connectionString_);
-    const QFileInfo file(path);
-    // SQLite would create an empty database for a missing file; a missing data file is an error.
-    if (path.isEmpty() || !file.isFile())
-        throw Error(QStringLiteral("找不到数据文件：%1").arg(path.isEmpty() ? connectionString_ : path));
-    if (!file.isReadable())
-        throw Error(QStringLiteral("无法读取数据文件：%1").arg(path));
+    path_ = dataSourceOf(connectionString_);
+    checkDataFile(path_.isEmpty() ? connectionString_ : path_);
+    const QFileInfo file(path_);
 
     connectionName_ = nextConnectionName();
     QString failure;
@@ -154,14 +167,14 @@ void Query::open()
         db.setDatabaseName(immutableUri(file.absoluteFilePath()));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
         if (!db.open()) {
-            failure = QStringLiteral("无法打开数据文件：%1（%2）").arg(path, db.lastError().text());
+            failure = QStringLiteral("无法打开数据文件：%1（%2）").arg(path_, db.lastError().text());
         } else {
             query_.emplace(db);
             query_->setForwardOnly(true);
             if (query_->exec(toSqlite(sql_)))
                 hasRow_ = query_->next();
             else
-                failure = QStringLiteral("无法读取数据文件：%1（%2）").arg(path, query_->lastError().text());
+                failure = failureMessage(path_, query_->lastError());
         }
     }
     if (!failure.isEmpty()) {
@@ -187,7 +200,7 @@ QString Query::text(const QString& column) const
         throw Error(QStringLiteral("数据查询没有返回记录"));
     const int position = query_->record().indexOf(column);
     if (position < 0)
-        throw Error(QStringLiteral("数据表中没有字段：%1").arg(column));
+        throw Error(QStringLiteral("数据文件中没有字段 %1：%2").arg(column, path_));
     return query_->value(position).toString().trimmed();
 }
 
@@ -196,7 +209,7 @@ QString Query::text(int position) const
     if (!hasRow_)
         throw Error(QStringLiteral("数据查询没有返回记录"));
     if (position < 0 || position >= query_->record().count())
-        throw Error(QStringLiteral("数据表中没有第 %1 个字段").arg(position + 1));
+        throw Error(QStringLiteral("数据文件中没有第 %1 个字段：%2").arg(position + 1).arg(path_));
     return query_->value(position).toString().trimmed();
 }
 

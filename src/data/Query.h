@@ -21,8 +21,9 @@ public:
     void setSql(const QString& sql);
 
     // Opens the data file read-only and immutable (nothing is created or changed beside
-    // it) and runs the SQL text. Throws lumora::Error with a message for the user when
-    // the file is missing or unreadable or the SQL fails.
+    // it) and runs the SQL text. Throws lumora::Error with a message naming the file that
+    // says what is wrong: missing, not a regular file, not readable, damaged, a table or
+    // column missing, or another failure of the SQL.
     void open();
     // True when the last open() returned a row.
     bool hasRow() const;
@@ -43,6 +44,7 @@ public:
 private:
     QString connectionString_;
     QString sql_;
+    QString path_; // of the data file, for messages
     QString connectionName_;
     std::optional<QSqlQuery> query_;
     bool hasRow_ = false;

@@ -1,9 +1,9 @@
 #include "data/uShare.h"
 
+#include "data/DataFolder.h"
 #include "data/Error.h"
 #include "data/ShownText.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QStringDecoder>
@@ -128,12 +128,12 @@ QString firstUnencodable(const QString& text)
 
 QString DreamConnectionString()
 {
-    return dreamConnectionStringIn(QCoreApplication::applicationDirPath());
+    return dreamConnectionStringIn(dataFolder());
 }
 
 QString BirthConnectionString()
 {
-    return birthConnectionStringIn(QCoreApplication::applicationDirPath());
+    return birthConnectionStringIn(dataFolder());
 }
 
 QString dreamConnectionStringIn(const QString& folder)

@@ -14,7 +14,8 @@
 
 namespace lumora {
 
-// Connection texts of the two data files beside the executable (never the working folder).
+// Connection texts of the two data files in dataFolder() (DataFolder.h): beside the
+// executable, never the working folder.
 // A path holding ";", "=", quotes or blanks at its ends is quoted, so it reads back whole.
 QString DreamConnectionString();
 QString BirthConnectionString();

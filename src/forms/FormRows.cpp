@@ -33,6 +33,10 @@ QPlainTextEdit* newMemo(QWidget* parent, const QString& objectName, bool readOnl
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(objectName);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Chinese text breaks between any two characters anyway. The default, which looks for
+    // a blank first, scans the rest of a line without one for every line it wraps: a
+    // million digits in one line kept a window busy for a minute.
+    memo->setWordWrapMode(QTextOption::WrapAnywhere);
     memo->setReadOnly(readOnly);
     if (readOnly)
         memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -19,7 +19,8 @@ QLabel* addCaption(QWidget* parent, QBoxLayout& row, const QString& text, bool b
 // A push button with the control's objectName and caption at the row's current end.
 QPushButton* addButton(QWidget* parent, QBoxLayout& row, const QString& objectName, const QString& caption);
 
-// A result memo: multi-line, vertical scroll bar always shown. A read-only memo still takes
+// A result memo: multi-line, wrapped between any two characters, vertical scroll bar always
+// shown. A read-only memo still takes
 // the keyboard (Page Up/Down, Ctrl+Home/End, arrows), as a user reading it expects.
 QPlainTextEdit* newMemo(QWidget* parent, const QString& objectName, bool readOnly);
 

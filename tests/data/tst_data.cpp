@@ -2,6 +2,7 @@
 #include "data/Query.h"
 #include "data/uShare.h"
 #include "platform/TmpfsMount.h"
+#include "support/TamperedDataFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -324,47 +325,56 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(Error, query.text(0));
     }
 
+    // Each way a data file goes wrong is an error naming the file, and nothing in its folder
+    // is changed or created (no empty database in place of a missing one, no journal).
     void failuresAreErrorsAndLeaveTheFileAlone_data()
     {
-        QTest::addColumn<QByteArray>("content"); // of the data file; empty: no file at all
+        QTest::addColumn<int>("tampering"); // a Tampering of the fixture; -1: the fixture as it is
         QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("column"); // read once the query is open, when not empty
         QTest::addColumn<QString>("message");
-        const QByteArray fixture = "fixture";
-        QTest::newRow("missing file") << QByteArray() << "select * from lumora"
-                                      << "找不到数据文件";
-        QTest::newRow("not a database") << QByteArray("plain text, not a database\n") << "select * from lumora"
-                                        << "无法读取数据文件";
-        QTest::newRow("unknown table") << fixture << "select * from nosuchtable"
-                                       << "无法读取数据文件";
-        QTest::newRow("a write") << fixture << "delete from lumora"
+        const QString almanacSql = QStringLiteral("Select top 1 * from lumora where gn = #2015-6-9#");
+        for (const TamperingCase& tampered : tamperingCases())
+            QTest::newRow(tampered.name) << int(tampered.tampering) << almanacSql << "yi" << tampered.message;
+        QTest::newRow("unknown table") << -1 << "select * from nosuchtable"
+                                       << ""
+                                       << "数据文件中没有数据表 nosuchtable";
+        QTest::newRow("unknown column selected") << -1 << "select gn, title from lumora"
+                                                 << ""
+                                                 << "数据文件中没有字段 title";
+        QTest::newRow("a write") << -1 << "delete from lumora"
+                                 << ""
                                  << "无法读取数据文件";
     }
     void failuresAreErrorsAndLeaveTheFileAlone()
     {
-        QFETCH(QByteArray, content);
+        QFETCH(int, tampering);
         QFETCH(QString, sql);
+        QFETCH(QString, column);
         QFETCH(QString, message);
+        if (tampering >= 0 && tamperingNeedsOtherUser(Tampering(tampering)))
+            QSKIP("running as root, which reads every file");
         QTemporaryDir dir;
-        QString path = dir.filePath(QStringLiteral("data.dll"));
-        if (content == "fixture") {
-            path = writeFixture(dir);
-        } else if (!content.isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
+        const QString good = writeFixture(dir);
+        QString path = good;
+        if (tampering >= 0) {
+            path = dir.filePath(QStringLiteral("data.dll"));
+            placeTampered(path, Tampering(tampering), good, QStringLiteral("lumora"), QStringLiteral("yi"));
         }
-        const QByteArray before = fileHash(path);
+        const QStringList before = fingerprintOf(dir.path());
 
         Query query;
         try {
             openQuery(query, path, sql);
+            if (!column.isEmpty())
+                query.text(column);
             QFAIL("the query must fail");
         } catch (const Error& error) {
             QVERIFY2(error.message().startsWith(message) && error.message().contains(path),
                      qPrintable(error.message()));
         }
-        QCOMPARE(QFile::exists(path), !content.isEmpty()); // never an empty database in its place
-        QCOMPARE(fileHash(path), before);
+        query.close();
+        QCOMPARE(fingerprintOf(dir.path()), before);
     }
 
     void builtAlmanacFileHoldsEveryDay()

@@ -5,6 +5,7 @@
 #include "data/uShare.h"
 #include "divination/SxPeid.h"
 #include "divination/ZodiacPairing.h"
+#include "platform/FileSizeLimit.h"
 #include "platform/TmpfsMount.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
@@ -355,6 +356,44 @@ private Q_SLOTS:
                  qPrintable(fake.tips[1]));
         QCOMPARE(contentOf(old), QByteArray("the earlier result"));
         QCOMPARE(QDir(tmpfs.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+    }
+
+    // A disk that fills up mid-write is told like any failed save; the file already at the
+    // name keeps every byte and no half-written file is left beside it.
+    void aSaveOntoAFullDiskIsToldAndKeepsTheOldFile_data()
+    {
+        QTest::addColumn<bool>("onFullTmpfs"); // else under a file size limit
+        QTest::newRow("full tmpfs") << true;
+        QTest::newRow("file size limit") << false;
+    }
+    void aSaveOntoAFullDiskIsToldAndKeepsTheOldFile()
+    {
+        QFETCH(bool, onFullTmpfs);
+        TmpfsMount tmpfs("64k");
+        QTemporaryDir plain;
+        if (onFullTmpfs && !tmpfs.isMounted())
+            QSKIP("mounting a tmpfs needs root");
+        const QString folder = onFullTmpfs ? tmpfs.path() : plain.path();
+        const QString old = QDir(folder).filePath(QStringLiteral("old.txt"));
+        QVERIFY(writePlainly(old, "the earlier result"));
+        if (onFullTmpfs) // fill what is left, short of a page
+            QVERIFY(writePlainly(QDir(folder).filePath(QStringLiteral("filler")), QByteArray(60 * 1024, 'f')));
+        const QStringList entriesBefore = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+
+        TFrm_SxPeid* window = open();
+        pair(window, QStringLiteral("牛"), QStringLiteral("鼠"));
+        fake.saveFileAnswer = QDir(folder).filePath(QStringLiteral("old"));
+        {
+            std::optional<FileSizeLimit> limit;
+            if (!onFullTmpfs)
+                limit.emplace(64);
+            save(window);
+        }
+        QCOMPARE(fake.tips.size(), 1);
+        QVERIFY2(fake.tips[0].contains(QStringLiteral("old.txt")) && fake.tips[0].contains(QStringLiteral("未保存")),
+                 qPrintable(fake.tips[0]));
+        QCOMPARE(contentOf(old), QByteArray("the earlier result"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), entriesBefore);
     }
 
     void suggestedNamesRefuseForbiddenBytes_data()

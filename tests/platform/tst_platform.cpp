@@ -1,6 +1,7 @@
 #include "data/Error.h"
 #include "forms/SafeFileWriting.h"
 #include "platform/ErrorReport.h"
+#include "platform/FileSizeLimit.h"
 #include "platform/LocaleSettings.h"
 #include "platform/MemoPrinter.h"
 #include "platform/TmpfsMount.h"
@@ -14,12 +15,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <map>
 #include <optional>
 #include <stdexcept>
-
-#include <sys/resource.h>
 
 using namespace lumora;
 
@@ -100,30 +98,6 @@ QString longMemo()
         memo += QChar(c) + QString((c % 40 == 0) ? QStringLiteral("\n") : QString());
     return memo;
 }
-
-// Files this process writes may not grow past `bytes` while it lives: the write that
-// crosses it fails as on a full disk (the signal the system would send is ignored).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit lowered = previous_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int);
-};
 
 // The message of the lumora::Error that call raises; empty when it raises none.
 template <typename Call> QString errorOf(Call call)
