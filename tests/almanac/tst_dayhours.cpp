@@ -17,13 +17,6 @@ using namespace lumora;
 
 namespace {
 
-Query& builtData()
-{
-    static Query query;
-    query.setConnectionString(BirthConnectionString());
-    return query;
-}
-
 // A data file with the further facts of 2015-06-09 and only the first `hourCount` of its
 // double-hours, the rest of the tables empty.
 QString writeHoursFixture(const QTemporaryDir& dir, int hourCount)
@@ -61,6 +54,14 @@ QString writeHoursFixture(const QTemporaryDir& dir, int hourCount)
 
 class TestDayHours : public QObject {
     Q_OBJECT
+
+    // A member, not a static: it must close before the application object goes.
+    Query builtData_;
+    Query& builtData()
+    {
+        builtData_.setConnectionString(BirthConnectionString());
+        return builtData_;
+    }
 
 private Q_SLOTS:
     void hoursOf20150609()

@@ -140,7 +140,7 @@ private Q_SLOTS:
         QTest::newRow("tomorrow") << QStringList{"almanac", "tomorrow"} << int(ExitBadInput)
                                   << "almanac: 'tomorrow' is not a date (YYYY-MM-DD or YEAR MONTH DAY)\n";
         QTest::newRow("two arguments") << QStringList{"almanac", "2015", "6"} << int(ExitBadInput)
-                                       << "usage: lumora-cli almanac [DATE]\n";
+                                       << "usage: lumora-cli almanac [--full] [DATE]\n";
         QTest::newRow("day outside the data") << QStringList{"almanac", "2051", "1", "1"} << int(ExitNotFound)
                                               << "没有 2051-1-1 的黄历记录（数据覆盖 1901-01-01 至 2050-12-31）\n";
     }
@@ -192,7 +192,7 @@ private Q_SLOTS:
         QTest::newRow("--color=never --help") << QStringList{"--color=never", "--help"} << program;
         QTest::newRow("calendar --help") << QStringList{"calendar", "--help"}
                                          << "usage: lumora-cli calendar [--header] FROM [TO]";
-        QTest::newRow("almanac -h") << QStringList{"almanac", "-h"} << "usage: lumora-cli almanac [DATE]";
+        QTest::newRow("almanac -h") << QStringList{"almanac", "-h"} << "usage: lumora-cli almanac [--full] [DATE]";
         QTest::newRow("help month") << QStringList{"help", "month"} << "usage: lumora-cli month YEAR MONTH";
         QTest::newRow("month 2051 1 --help, help first")
             << QStringList{"month", "2051", "1", "--help"} << "usage: lumora-cli month YEAR MONTH";

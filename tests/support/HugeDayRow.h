@@ -36,6 +36,12 @@ inline void writeHugeDayRow(const QString& path, const QString& hugeColumn)
         for (const QString& column : kAlmanacColumns)
             q.addBindValue(column == hugeColumn ? hugeField() : column);
         run(q.exec());
+        // The day's further facts and double-hours are read too; they are simply absent.
+        run(q.exec(
+            QStringLiteral("CREATE TABLE lumora_extra (gn TEXT, rgz TEXT, zhishen TEXT, huangdao TEXT, xiu TEXT, "
+                           "xiuluck TEXT, xishen TEXT, fushen TEXT, caishen TEXT, yanggui TEXT, yingui TEXT)")));
+        run(q.exec(QStringLiteral("CREATE TABLE shichen (rgz TEXT, idx TEXT, shiduan TEXT, ganzhi TEXT, tianshen TEXT, "
+                                  "huangdao TEXT, jixiong TEXT, cong TEXT, yi TEXT, ji TEXT)")));
         q.finish();
         db.close();
     }
