@@ -2,6 +2,7 @@
 #include "almanac/lumora.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "support/WindowTest.h"
 #include "support/Windows.h"
 
 #include <QComboBox>
@@ -62,24 +63,10 @@ QStringList memoLines(const TFormLumora* window)
 
 } // namespace
 
-class TestAlmanacWindow : public QObject {
+class TestAlmanacWindow : public WindowTest {
     Q_OBJECT
 
-    FakePlatform fake;
-    std::optional<PlatformScope> scope;
-
 private Q_SLOTS:
-    void init()
-    {
-        fake = FakePlatform();
-        scope.emplace(fake);
-    }
-    void cleanup()
-    {
-        closeAllWindows();
-        scope.reset();
-    }
-
     void openingForTodayShowsTodaysEntry()
     {
         QPointer<TFormLumora> window = ShowDailyAlmanac();

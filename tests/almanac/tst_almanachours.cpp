@@ -5,6 +5,7 @@
 #include "almanac/lumora.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "support/WindowTest.h"
 #include "support/Windows.h"
 
 #include <QGroupBox>
@@ -57,24 +58,10 @@ QString hourTipAt(QTableWidget* hours, int row, int column)
 
 } // namespace
 
-class TestAlmanacHours : public QObject {
+class TestAlmanacHours : public WindowTest {
     Q_OBJECT
 
-    FakePlatform fake;
-    std::optional<PlatformScope> scope;
-
 private Q_SLOTS:
-    void init()
-    {
-        fake = FakePlatform();
-        scope.emplace(fake);
-    }
-    void cleanup()
-    {
-        closeAllWindows();
-        scope.reset();
-    }
-
     void opensWithTheDaysHours()
     {
         QPointer<TFormLumora> window = ShowDailyAlmanac(); // today pinned to 2015-06-09

@@ -4,6 +4,7 @@
 #include "divination/UntWangm.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "support/WindowTest.h"
 #include "support/Windows.h"
 
 #include <QApplication>
@@ -14,11 +15,8 @@
 
 using namespace lumora;
 
-class TestNetName : public QObject {
+class TestNetName : public WindowTest {
     Q_OBJECT
-
-    FakePlatform fake;
-    std::optional<PlatformScope> scope;
 
     QDialog* openWindow()
     {
@@ -30,17 +28,6 @@ class TestNetName : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        fake = FakePlatform();
-        scope.emplace(fake);
-    }
-    void cleanup()
-    {
-        closeAllWindows();
-        scope.reset();
-    }
-
     void lastLetterDecides_data()
     {
         QTest::addColumn<QString>("name");

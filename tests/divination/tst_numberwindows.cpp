@@ -7,6 +7,7 @@
 #include "divination/Untonteher.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "support/WindowTest.h"
 #include "support/Windows.h"
 
 #include <QApplication>
@@ -77,24 +78,10 @@ const QString kEntry0Personality = QStringLiteral(
 
 Q_DECLARE_METATYPE(Tool)
 
-class TestNumberWindows : public QObject {
+class TestNumberWindows : public WindowTest {
     Q_OBJECT
 
-    FakePlatform fake;
-    std::optional<PlatformScope> scope;
-
 private Q_SLOTS:
-    void init()
-    {
-        fake = FakePlatform();
-        scope.emplace(fake);
-    }
-    void cleanup()
-    {
-        closeAllWindows();
-        scope.reset();
-    }
-
     void numberWindowsSpeakTheirOwnWords_data()
     {
         QTest::addColumn<Tool>("tool");

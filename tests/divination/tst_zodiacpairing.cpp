@@ -10,6 +10,7 @@
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
 #include "support/PairingFixture.h"
+#include "support/WindowTest.h"
 #include "support/Windows.h"
 
 #include <QComboBox>
@@ -77,11 +78,9 @@ void writeFixture(const QString& path)
 
 } // namespace
 
-class TestZodiacPairing : public QObject {
+class TestZodiacPairing : public WindowTest {
     Q_OBJECT
 
-    FakePlatform fake;
-    std::optional<PlatformScope> scope;
     QTemporaryDir fixtureDir;
     QString fixture;
 
@@ -120,17 +119,6 @@ private Q_SLOTS:
         fixture = fixtureDir.filePath(QStringLiteral("pairing.dll"));
         writeFixture(fixture);
     }
-    void init()
-    {
-        fake = FakePlatform();
-        scope.emplace(fake);
-    }
-    void cleanup()
-    {
-        closeAllWindows();
-        scope.reset();
-    }
-
     void pairingSqlIsTheProgramsText()
     {
         QCOMPARE(pairingSql(QStringLiteral("鼠"), QStringLiteral("牛")),
