@@ -122,6 +122,13 @@ QString Query::dataSourceOf(const QString& connectionString)
     return QString();
 }
 
+QString Query::quoted(const QString& value)
+{
+    QString text = value;
+    text.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + text + QLatin1Char('\'');
+}
+
 QString Query::toSqlite(const QString& accessSql)
 {
     static const QRegularExpression top(QStringLiteral("\\btop\\s+(\\d+)\\s+"),

@@ -38,6 +38,9 @@ public:
     // The file named by "Data Source=" in a connection text, its value unquoted where it
     // is quoted as OLE DB quotes values; empty when there is none or its quotes are broken.
     static QString dataSourceOf(const QString& connectionString);
+    // A value for an SQL text, in single quotes with every quote inside it doubled: the
+    // program writes its values into its SQL texts rather than binding them.
+    static QString quoted(const QString& value);
     // "top N" becomes "LIMIT N" and #y-m-d# becomes 'YYYY-MM-DD'.
     static QString toSqlite(const QString& accessSql);
 

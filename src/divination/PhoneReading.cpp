@@ -36,9 +36,7 @@ QString shoujiinfostr(const QString& trimmedNumber)
 
 QString phoneReadingSql(const QString& key)
 {
-    QString quoted = key;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QStringLiteral("select title,jx,content from shouji where num = '") + quoted + QLatin1Char('\'');
+    return QStringLiteral("select title,jx,content from shouji where num = ") + Query::quoted(key);
 }
 
 std::optional<PhoneReading> queryPhoneReading(Query& query, const QString& key)

@@ -7,13 +7,6 @@
 namespace lumora {
 namespace {
 
-QString quotedSql(const QString& value)
-{
-    QString quoted = value;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
-}
-
 QByteArray toGbk(const QString& text)
 {
     QStringEncoder gbk("GBK");
@@ -25,7 +18,7 @@ QByteArray toGbk(const QString& text)
 QString pairingSql(const QString& man, const QString& woman)
 {
     return QStringLiteral("select title,content1,content2,content3,content4 from shuxianglove  where shengxiao1 = ") +
-           quotedSql(man) + QStringLiteral(" and shengxiao2 = ") + quotedSql(woman);
+           Query::quoted(man) + QStringLiteral(" and shengxiao2 = ") + Query::quoted(woman);
 }
 
 std::optional<PairingRow> queryPairing(Query& query, const QString& man, const QString& woman)
