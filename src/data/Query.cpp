@@ -57,7 +57,7 @@ Query::Query() = default;
 
 Query::~Query()
 {
-    close();
+    disconnect();
 }
 
 void Query::setConnectionString(const QString& connectionString)
@@ -165,27 +165,42 @@ void Query::open()
     path_ = dataSourceOf(connectionString_);
     checkDataFile(path_.isEmpty() ? connectionString_ : path_);
     const QFileInfo file(path_);
+    const FileStamp stamp{file.absoluteFilePath(), file.size(), file.lastModified()};
+    // A new connection reads the file's schema before the first statement, which costs
+    // more than most statements: the connection stays while the file is the same one.
+    if (stamp != connectedFile_)
+        disconnect();
 
-    connectionName_ = nextConnectionName();
     QString failure;
     {
-        // The database handle must be gone before close() removes the connection.
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-        db.setDatabaseName(immutableUri(file.absoluteFilePath()));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
-        if (!db.open()) {
-            failure = QStringLiteral("无法打开数据文件：%1（%2）").arg(path_, db.lastError().text());
+        // The database handle must be gone before disconnect() removes the connection.
+        QSqlDatabase db;
+        if (connectionName_.isEmpty()) {
+            connectionName_ = nextConnectionName();
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+            db.setDatabaseName(immutableUri(stamp.absolutePath));
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+            if (db.open())
+                connectedFile_ = stamp;
+            else
+                failure = QStringLiteral("无法打开数据文件：%1（%2）").arg(path_, db.lastError().text());
         } else {
+            db = QSqlDatabase::database(connectionName_, false);
+        }
+        if (failure.isEmpty()) {
             query_.emplace(db);
             query_->setForwardOnly(true);
-            if (query_->exec(toSqlite(sql_)))
+            if (query_->exec(toSqlite(sql_))) {
+                columns_ = query_->record(); // built anew by every record() call
                 hasRow_ = query_->next();
-            else
+            } else {
                 failure = failureMessage(path_, query_->lastError());
+            }
         }
     }
     if (!failure.isEmpty()) {
         close();
+        disconnect();
         throw Error(failure);
     }
 }
@@ -205,7 +220,7 @@ QString Query::text(const QString& column) const
 {
     if (!hasRow_)
         throw Error(QStringLiteral("数据查询没有返回记录"));
-    const int position = query_->record().indexOf(column);
+    const int position = columns_.indexOf(column);
     if (position < 0)
         throw Error(QStringLiteral("数据文件中没有字段 %1：%2").arg(column, path_));
     return query_->value(position).toString().trimmed();
@@ -215,7 +230,7 @@ QString Query::text(int position) const
 {
     if (!hasRow_)
         throw Error(QStringLiteral("数据查询没有返回记录"));
-    if (position < 0 || position >= query_->record().count())
+    if (position < 0 || position >= columns_.count())
         throw Error(QStringLiteral("数据文件中没有第 %1 个字段：%2").arg(position + 1).arg(path_));
     return query_->value(position).toString().trimmed();
 }
@@ -223,15 +238,22 @@ QString Query::text(int position) const
 void Query::close()
 {
     hasRow_ = false;
+    columns_.clear();
     query_.reset();
-    if (!connectionName_.isEmpty()) {
-        {
-            QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(connectionName_);
-        connectionName_.clear();
+}
+
+void Query::disconnect()
+{
+    close();
+    if (connectionName_.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+        db.close();
     }
+    QSqlDatabase::removeDatabase(connectionName_);
+    connectionName_.clear();
+    connectedFile_ = {};
 }
 
 } // namespace lumora

@@ -3,7 +3,9 @@
 // dialect the program's queries are written in, the rows of the result one after the
 // other, columns read as trimmed text. Only this class knows the files are SQLite.
 
+#include <QDateTime>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 
 #include <optional>
@@ -33,7 +35,10 @@ public:
     // The current row's column, trimmed. Throws lumora::Error for an unknown column.
     QString text(const QString& column) const;
     QString text(int position) const;
+    // Ends the result; the connection to the file stays for the next open().
     void close();
+    // Ends the result and the connection too.
+    void disconnect();
 
     // The file named by "Data Source=" in a connection text, its value unquoted where it
     // is quoted as OLE DB quotes values; empty when there is none or its quotes are broken.
@@ -48,8 +53,16 @@ private:
     QString connectionString_;
     QString sql_;
     QString path_; // of the data file, for messages
+    struct FileStamp {
+        QString absolutePath;
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const FileStamp&) const = default;
+    };
     QString connectionName_;
+    FileStamp connectedFile_; // the file the connection reads, as it was when connected
     std::optional<QSqlQuery> query_;
+    QSqlRecord columns_; // of the open result
     bool hasRow_ = false;
 };
 
