@@ -8,7 +8,7 @@ CREATE TABLE lumora (
 -- The thirteen double-hours of a day, by the day's 干支 and the hour 0 (00:00 early 子)
 -- to 12 (23:00 late 子).
 CREATE TABLE shichen (
-  rgz TEXT, idx TEXT,
+  rgz TEXT, idx INTEGER,
   shiduan TEXT, ganzhi TEXT, tianshen TEXT, huangdao TEXT, jixiong TEXT,
   cong TEXT, yi TEXT, ji TEXT,
   PRIMARY KEY (rgz, idx)

@@ -6,18 +6,25 @@
 namespace lumora {
 namespace {
 
-// Both read by position, in the order the columns are named.
-constexpr QStringView kHoursSql =
-    u"select shiduan, ganzhi, tianshen, shichen.huangdao, jixiong, cong, yi, ji from lumora_extra, shichen "
-    u"where lumora_extra.gn = #%1# and shichen.rgz = lumora_extra.rgz order by cast(idx as integer)";
-constexpr QStringView kFactsSql = u"select zhishen, huangdao, xiu, xiuluck, xishen, fushen, caishen, yanggui, yingui "
-                                  u"from lumora_extra where gn = #%1#";
+// One statement for the facts and the hours, read by position in the order named: each
+// opening of the data file costs more than the rest of the read.
+enum Column { DutyGod, Path, Mansion, MansionLuck, Joy, Fortune, Wealth, YangNoble, YinNoble, FirstHourColumn };
+constexpr QStringView kHourlySql =
+    u"select zhishen, lumora_extra.huangdao, xiu, xiuluck, xishen, fushen, caishen, yanggui, yingui, "
+    u"shiduan, ganzhi, tianshen, shichen.huangdao, jixiong, cong, yi, ji from lumora_extra, shichen "
+    u"where lumora_extra.gn = #%1# and shichen.rgz = lumora_extra.rgz order by idx";
 
-void openOn(Query& query, QStringView sql, const QString& dateText)
+DayFacts factsOf(const Query& query)
 {
-    query.close();
-    query.setSql(sql.toString().arg(dateText));
-    query.open();
+    return DayFacts{query.text(DutyGod),     query.text(Path),      query.text(Mansion),
+                    query.text(MansionLuck), query.text(Joy),       query.text(Fortune),
+                    query.text(Wealth),      query.text(YangNoble), query.text(YinNoble)};
+}
+
+DoubleHour hourOf(const Query& query)
+{
+    auto at = [&](int offset) { return query.text(FirstHourColumn + offset); };
+    return DoubleHour{at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7)};
 }
 
 } // namespace
@@ -51,42 +58,23 @@ QStringList DayFacts::lines() const
     };
 }
 
-std::optional<QList<DoubleHour>> queryDayHours(Query& query, const QString& dateText)
-{
-    openOn(query, kHoursSql, dateText);
-    if (!query.hasRow())
-        return std::nullopt;
-    QList<DoubleHour> hours;
-    do {
-        hours << DoubleHour{query.text(0), query.text(1), query.text(2), query.text(3),
-                            query.text(4), query.text(5), query.text(6), query.text(7)};
-    } while (query.next());
-    if (hours.size() != kDoubleHourCount)
-        throw Error(QStringLiteral("黄历数据中 %1 的时辰有 %2 个，应为 %3 个")
-                        .arg(dateText)
-                        .arg(hours.size())
-                        .arg(kDoubleHourCount));
-    return hours;
-}
-
-std::optional<DayFacts> queryDayFacts(Query& query, const QString& dateText)
-{
-    openOn(query, kFactsSql, dateText);
-    if (!query.hasRow())
-        return std::nullopt;
-    return DayFacts{query.text(0), query.text(1), query.text(2), query.text(3), query.text(4),
-                    query.text(5), query.text(6), query.text(7), query.text(8)};
-}
-
 std::optional<HourlyAlmanac> queryHourlyAlmanac(Query& query, const QString& dateText)
 {
-    std::optional<DayFacts> facts = queryDayFacts(query, dateText);
-    if (!facts)
+    query.close();
+    query.setSql(kHourlySql.toString().arg(dateText));
+    query.open();
+    if (!query.hasRow())
         return std::nullopt;
-    std::optional<QList<DoubleHour>> hours = queryDayHours(query, dateText);
-    if (!hours)
-        return std::nullopt;
-    return HourlyAlmanac{std::move(*facts), std::move(*hours)};
+    HourlyAlmanac day{factsOf(query), {}};
+    do {
+        day.hours << hourOf(query);
+    } while (query.next());
+    if (day.hours.size() != kDoubleHourCount)
+        throw Error(QStringLiteral("黄历数据中 %1 的时辰有 %2 个，应为 %3 个")
+                        .arg(dateText)
+                        .arg(day.hours.size())
+                        .arg(kDoubleHourCount));
+    return day;
 }
 
 } // namespace lumora

@@ -1,8 +1,8 @@
 #pragma once
 // The hour-level almanac of a day and its further facts, read like the daily entry:
 //
-//   date text ──lumora_extra (gn)──> the day's 干支 ──shichen──> thirteen DoubleHours
-//             └─lumora_extra (gn)──> DayFacts: 值神, 星宿, 吉神方位
+//   date text ──lumora_extra (gn)──> DayFacts: 值神, 星宿, 吉神方位
+//                                  └─ the day's 干支 ──shichen──> thirteen DoubleHours
 //
 // A day outside the tables has neither.
 
@@ -59,10 +59,9 @@ constexpr QStringView kHuangdaoPath = u"黄道";
 // "值神:天牢(黑道)".
 QString dutyGodLine(const QString& dutyGod, const QString& path);
 
-// dateText as CheckPickedDate yields it (e.g. "2015-6-9"). Nothing when the tables have
-// no row for the day; throws lumora::Error when the data file fails.
-std::optional<QList<DoubleHour>> queryDayHours(Query& query, const QString& dateText);
-std::optional<DayFacts> queryDayFacts(Query& query, const QString& dateText);
+// The day's facts and hours. dateText as CheckPickedDate yields it (e.g. "2015-6-9").
+// Nothing when the tables have no row for the day; throws lumora::Error when the data
+// file fails or holds other than thirteen hours for the day.
 std::optional<HourlyAlmanac> queryHourlyAlmanac(Query& query, const QString& dateText);
 
 } // namespace lumora

@@ -77,9 +77,10 @@ int almanac(const Invocation& invocation, QTextStream& out, QTextStream& err)
         // them prints nothing rather than half an answer.
         std::optional<DayFacts> facts;
         if (invocation.hasFlag(u"--full")) {
-            facts = queryDayFacts(query, dateText);
-            if (!facts)
+            std::optional<HourlyAlmanac> further = queryHourlyAlmanac(query, dateText);
+            if (!further)
                 return noEntry(dateText, err);
+            facts = std::move(further->facts);
         }
         out << entry->overview << '\n';
         for (const QString& line : entry->memoLines)
@@ -94,10 +95,10 @@ int almanac(const Invocation& invocation, QTextStream& out, QTextStream& err)
 int hours(const Invocation& invocation, QTextStream& out, QTextStream& err)
 {
     return printDay(invocation, u"hours", err, [&](Query& query, const QString& dateText) {
-        const std::optional<QList<DoubleHour>> hours = queryDayHours(query, dateText);
-        if (!hours)
+        const std::optional<HourlyAlmanac> day = queryHourlyAlmanac(query, dateText);
+        if (!day)
             return noEntry(dateText, err);
-        for (const DoubleHour& hour : *hours)
+        for (const DoubleHour& hour : day->hours)
             out << hour.fields().join(u'\t') << '\n';
         return int(ExitOk);
     });

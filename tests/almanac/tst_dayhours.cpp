@@ -66,8 +66,9 @@ class TestDayHours : public QObject {
 private Q_SLOTS:
     void hoursOf20150609()
     {
-        const std::optional<QList<DoubleHour>> hours = queryDayHours(builtData(), QStringLiteral("2015-6-9"));
-        QVERIFY(hours);
+        const std::optional<HourlyAlmanac> day = queryHourlyAlmanac(builtData(), QStringLiteral("2015-6-9"));
+        QVERIFY(day);
+        const QList<DoubleHour>* hours = &day->hours;
         QCOMPARE(hours->size(), kDoubleHourCount);
         QCOMPARE(hours->first().fields(),
                  (QStringList{"00:00-00:59", "戊子", "天牢", "黑道", "凶", "冲马(壬午)煞南",
@@ -83,12 +84,13 @@ private Q_SLOTS:
 
     void factsOf20150609()
     {
-        const std::optional<DayFacts> facts = queryDayFacts(builtData(), QStringLiteral("2015-06-09"));
-        QVERIFY(facts);
+        const std::optional<HourlyAlmanac> day = queryHourlyAlmanac(builtData(), QStringLiteral("2015-06-09"));
+        QVERIFY(day);
+        const DayFacts* facts = &day->facts;
         QVERIFY(!facts->isHuangdao());
         QCOMPARE(facts->lines(), (QStringList{"值神:天牢(黑道)", "星宿:翼火蛇(凶)",
                                               "吉神方位:喜神西南 福神西北 财神西南 阳贵正西 阴贵西北"}));
-        QVERIFY(queryDayFacts(builtData(), QStringLiteral("2015-6-30"))->isHuangdao()); // 天德
+        QVERIFY(queryHourlyAlmanac(builtData(), QStringLiteral("2015-6-30"))->facts.isHuangdao()); // 天德
     }
 
     void daysOutsideTheTablesHaveNothing_data()
@@ -100,8 +102,6 @@ private Q_SLOTS:
     void daysOutsideTheTablesHaveNothing()
     {
         QFETCH(QString, dateText);
-        QVERIFY(!queryDayHours(builtData(), dateText));
-        QVERIFY(!queryDayFacts(builtData(), dateText));
         QVERIFY(!queryHourlyAlmanac(builtData(), dateText));
     }
 
