@@ -165,7 +165,7 @@ void Query::open()
     path_ = dataSourceOf(connectionString_);
     checkDataFile(path_.isEmpty() ? connectionString_ : path_);
     const QFileInfo file(path_);
-    const FileStamp stamp{file.absoluteFilePath(), file.size(), file.lastModified()};
+    const FileStamp stamp{file.absoluteFilePath(), file.size(), file.lastModified(), file.metadataChangeTime()};
     // A new connection reads the file's schema before the first statement, which costs
     // more than most statements: the connection stays while the file is the same one.
     if (stamp != connectedFile_)

@@ -57,6 +57,7 @@ private:
         QString absolutePath;
         qint64 size = -1;
         QDateTime modified;
+        QDateTime changed; // also by a rename over it
         bool operator==(const FileStamp&) const = default;
     };
     QString connectionName_;

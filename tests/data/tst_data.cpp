@@ -316,6 +316,31 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(Error, query.text(3));
     }
 
+    // One query runs its statements on one connection while the file stays; a file replaced
+    // or removed in between is read anew or reported.
+    void aQueryReadsTheFileAsItIsNow()
+    {
+        QTemporaryDir dir;
+        const QString path = writeFixture(dir);
+        Query query;
+        const QString sql = QStringLiteral("Select top 1 * from lumora where gn = #2015-6-9#");
+        openQuery(query, path, sql);
+        QCOMPARE(query.text(QStringLiteral("yi")), QStringLiteral("解除"));
+        openQuery(query, path, sql);
+        QCOMPARE(query.text(QStringLiteral("yi")), QStringLiteral("解除"));
+
+        const QString replacement =
+            writeFixtureAt(dir.filePath(QStringLiteral("new.dll")), Journal::Rollback, QStringLiteral("嫁娶 祭祀"));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::rename(replacement, path));
+        openQuery(query, path, sql);
+        QCOMPARE(query.text(QStringLiteral("yi")), QStringLiteral("嫁娶 祭祀"));
+
+        QVERIFY(QFile::remove(path));
+        QVERIFY_THROWS_EXCEPTION(Error, openQuery(query, path, sql));
+        QVERIFY(!query.hasRow());
+    }
+
     void noRowIsNotAnError()
     {
         QTemporaryDir dir;
