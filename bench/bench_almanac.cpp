@@ -1,9 +1,12 @@
 // The daily almanac's hot paths: one day's query against the built data file, a whole
-// almanac window brought up offscreen (also on a day with a million-character field), and a year's day search from
-// query to memo text.
+// almanac window brought up offscreen to its first paint (also on a day with a
+// million-character field), the double-hours of a day in an open window, and a year's day
+// search from query to memo text.
 
 #include "almanac/DailyAlmanac.h"
+#include "almanac/DayHours.h"
 #include "almanac/DaySearch.h"
+#include "almanac/HoursPanel.h"
 #include "almanac/lumora.h"
 #include "data/DataFolder.h"
 #include "data/Query.h"
@@ -12,6 +15,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -49,11 +53,33 @@ void AlmanacWindow(benchmark::State& state)
         const QDate day = randomDay(random);
         lumora::TFormLumora* window = lumora::ShowDailyAlmanac(
             QString::number(day.year()), QString::number(day.month()), QString::number(day.day()));
+        // Layout and first paint, as the event loop does; unprocessed, the posted events
+        // would also pile up and slow every later repetition.
+        QCoreApplication::processEvents();
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 BENCHMARK(AlmanacWindow)->Unit(benchmark::kMillisecond);
+
+// What the group "时辰吉凶：" costs each time a day is shown, in an open window: the read of
+// the day's facts and hours, the fill and the group's repaint.
+void HoursOfADay(benchmark::State& state)
+{
+    QRandomGenerator random(2050);
+    QPointer<lumora::TFormLumora> window = lumora::ShowDailyAlmanac();
+    QCoreApplication::processEvents();
+    lumora::Query query;
+    query.setConnectionString(lumora::BirthConnectionString());
+    for (auto _ : state) {
+        const QDate day = randomDay(random);
+        window->hoursPanel->showDay(lumora::queryHourlyAlmanac(query, day.toString(QStringLiteral("yyyy-M-d"))));
+        window->hoursPanel->repaint();
+    }
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+BENCHMARK(HoursOfADay)->Unit(benchmark::kMicrosecond);
 
 // A window opened on a day whose row holds a million characters in one column: the
 // overview line (nn) or a memo line (yi).

@@ -1,6 +1,5 @@
 #pragma once
-// The daily almanac window's group "时辰吉凶：": a line of the day's further facts (值神,
-// 星宿, 吉神方位) over its thirteen double-hours, each hour's 宜 and 忌 as its tooltip.
+// The daily almanac window's group "时辰吉凶：" around the day's HoursView.
 
 #include "almanac/DayHours.h"
 
@@ -8,10 +7,9 @@
 
 #include <optional>
 
-class QLabel;
-class QTableWidget;
-
 namespace lumora {
+
+class HoursView;
 
 class HoursPanel final : public QGroupBox {
     Q_OBJECT
@@ -22,12 +20,13 @@ public:
     // Shows the day; nothing empties the panel.
     void showDay(const std::optional<HourlyAlmanac>& day);
 
-    QLabel* facts() const { return facts_; }
-    QTableWidget* hours() const { return hours_; }
+    HoursView* view() const { return view_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* facts_;
-    QTableWidget* hours_;
+    HoursView* view_;
 };
 
 } // namespace lumora
