@@ -52,8 +52,7 @@ QString cellOf(const DoubleHour& hour, int column)
 }
 
 // The facts' words, each after the blanks that lead to it: two between facts, one within.
-template <typename Facts>
-QStringList factWords(const Facts& facts)
+template <typename Facts> QStringList factWords(const Facts& facts)
 {
     QStringList words;
     for (const auto& fact : facts) {
