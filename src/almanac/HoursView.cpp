@@ -262,8 +262,10 @@ QPixmap HoursView::tableSkeleton() const
 // would cost more than painting the group.
 HoursView::Measures HoursView::measure(const QFont& font)
 {
-    static std::optional<std::pair<QFont, Measures>> last;
-    if (last && last->first == font)
+    // Keyed by the font's description: a QFont kept in a static would outlive the application.
+    static std::optional<std::pair<QString, Measures>> last;
+    const QString fontKey = font.key();
+    if (last && last->first == fontKey)
         return last->second;
     const QFontMetrics metrics(font);
     Measures measures;
@@ -275,7 +277,7 @@ HoursView::Measures HoursView::measure(const QFont& font)
     measures.lineSpacing = metrics.lineSpacing();
     measures.factWordsPerLine =
         wordsPerLine(factWords(kSampleFacts), metrics, measures.columnEdges.back() - 2 * kCellPadding);
-    last.emplace(font, measures);
+    last.emplace(fontKey, measures);
     return measures;
 }
 
