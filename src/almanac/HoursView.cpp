@@ -37,11 +37,10 @@ QString hourTip(const DoubleHour& hour)
         .arg(hour.range, hour.ganZhi, hour.dutyGod, hour.path, hour.yi, hour.ji);
 }
 
+// The cells painted for each day; the ranges are painted with the headings.
 QString cellOf(const DoubleHour& hour, int column)
 {
     switch (column) {
-    case HoursView::Range:
-        return hour.range;
     case HoursView::GanZhi:
         return hour.ganZhi;
     case HoursView::Luck:
@@ -133,9 +132,7 @@ QString HoursView::cellText(int row, int column) const
         return kHeadings[column].toString();
     if (!day_ || row < 0 || row >= day_->hours.size())
         return QString();
-    if (column == Range)
-        return kHourRanges[row].toString(); // painted with the headings, the same every day
-    return cellOf(day_->hours[row], column);
+    return column == Range ? kHourRanges[row].toString() : cellOf(day_->hours[row], column);
 }
 
 QColor HoursView::cellColor(int row, int column) const
@@ -191,7 +188,7 @@ void HoursView::paintEvent(QPaintEvent*)
     painter.fillRect(0, 0, width(), tableTop(), palette().color(QPalette::Base));
     painter.setPen(QColor(kGridLine));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawPixmap(0, tableTop(), tableSkeleton());
+    painter.drawPixmap(0, tableTop(), tableSkeleton(day_.has_value()));
 
     const QFontMetrics metrics = fontMetrics();
     painter.setPen(palette().color(QPalette::Text));
@@ -215,11 +212,13 @@ void HoursView::paintEvent(QPaintEvent*)
 
 // Painted once and kept while the font, colours and pixel ratio stay: the ranges and the
 // headings are nearly half the table's characters, and text is the costly part to paint.
-QPixmap HoursView::tableSkeleton() const
+// A view without a day shows no ranges either.
+QPixmap HoursView::tableSkeleton(bool withRanges) const
 {
     const QColor base = palette().color(QPalette::Base);
     const QColor text = palette().color(QPalette::Text);
-    const QString key = QStringLiteral("lumora-hours-%1-%2-%3-%4")
+    const QString key = QStringLiteral("lumora-hours-%1-%2-%3-%4-%5")
+                            .arg(withRanges)
                             .arg(font().key())
                             .arg(base.rgba(), 0, 16)
                             .arg(text.rgba(), 0, 16)
@@ -251,7 +250,7 @@ QPixmap HoursView::tableSkeleton() const
         painter.drawText(measures_.columnEdges[column] + (width - metrics.horizontalAdvance(heading)) / 2, baseline,
                          heading);
     }
-    for (int row = 0; row < kDoubleHourCount; ++row)
+    for (int row = 0; withRanges && row < kDoubleHourCount; ++row)
         painter.drawText(kCellPadding, (row + 1) * rowHeight + baseline, kHourRanges[row].toString());
     painter.end();
     QPixmapCache::insert(key, skeleton);

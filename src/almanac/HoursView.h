@@ -49,8 +49,9 @@ private:
         QList<int> factWordsPerLine; // how every day's facts wrap at the table's width
     };
     static Measures measure(const QFont& font);
-    // The table without the day: grid, headings and the ranges, which are every day's.
-    QPixmap tableSkeleton() const;
+    // The table without the day: grid, headings and, when asked, the ranges, which are
+    // every day's.
+    QPixmap tableSkeleton(bool withRanges) const;
 
     int tableTop() const;
     int rowAt(int y) const;

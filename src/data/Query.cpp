@@ -199,7 +199,6 @@ void Query::open()
         }
     }
     if (!failure.isEmpty()) {
-        close();
         disconnect();
         throw Error(failure);
     }

@@ -101,6 +101,7 @@ private Q_SLOTS:
         QVERIFY(cellShows(hours, 2, HoursView::Luck, QColor(0xD00000)));
         QVERIFY(!cellShows(hours, 2, HoursView::Luck, QColor(0x008000)));
         QVERIFY(cellShows(hours, 0, HoursView::Luck, QColor(0x008000)));
+        QVERIFY(cellShows(hours, 0, HoursView::Range, QColor(Qt::black)));
         QVERIFY(!cellShows(hours, 0, HoursView::Clash, QColor(0x008000)));
     }
 
@@ -142,7 +143,8 @@ private Q_SLOTS:
         QVERIFY(facts(window).isEmpty());
         for (int row = 0; row < kDoubleHourCount; ++row)
             QCOMPARE(rowTexts(view(window), row), QStringList(4));
-        QCOMPARE(rowTexts(view(window), HoursView::kHeadingRow).size(), 4); // the headings stay
+        QCOMPARE(rowTexts(view(window), HoursView::kHeadingRow).size(), 4);        // the headings stay
+        QVERIFY(!cellShows(view(window), 0, HoursView::Range, QColor(Qt::black))); // no ranges either
         QVERIFY(hourTipAt(view(window), 0, 0).isEmpty());
         QVERIFY(view(window)->accessibleDescription().isEmpty());
         QVERIFY(fake.errors.isEmpty());
